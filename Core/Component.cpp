@@ -1,0 +1,4 @@
+#include "Core/Component.h"
+
+void Component::Initialize() {}
+void Component::Reset() {}

@@ -1,0 +1,75 @@
+#include "Core/Engine.h"
+
+#include <stdexcept>
+
+#include <GL/glew.h>
+
+Engine& Engine::Instance() {
+    static Engine engine;
+    return engine;
+}
+
+void Engine::AddSystem(std::shared_ptr<System> system) {
+    systems.push_back(std::move(system));
+}
+
+std::shared_ptr<System> Engine::FindSystem(std::int32_t typeId) const {
+    for (const auto& system : systems) {
+        if (system != nullptr && system->TypeId() == typeId) {
+            return system;
+        }
+    }
+    throw std::range_error("The specified system does not exist.");
+}
+
+Space* Engine::CurrentSpace() const {
+    return spaces.empty() ? nullptr : spaces.back().get();
+}
+
+void Engine::Startup(std::vector<std::shared_ptr<System>> newSystems) {
+    running = true;
+    for (auto& system : newSystems) {
+        AddSystem(std::move(system));
+    }
+    for (const auto& system : systems) {
+        system->Initialize();
+    }
+}
+
+void Engine::RunFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    if (Space* space = CurrentSpace()) {
+        space->Update();
+    }
+    glFlush();
+    glFinish();
+}
+
+void Engine::FrameLoop() {
+    while (running) {
+        RunFrame();
+        limiter.Tick();
+    }
+}
+
+void Engine::DestroySpaces() {
+    while (!spaces.empty()) {
+        spaces.pop_back();
+    }
+}
+
+void Engine::Shutdown() {
+    for (auto& system : systems) {
+        system->Shutdown();
+        system.reset();
+    }
+    systems.clear();
+}
+
+void Engine::Run(std::vector<std::shared_ptr<System>> newSystems) {
+    Startup(std::move(newSystems));
+    FrameLoop();
+    DestroySpaces();
+    Shutdown();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "Core/DorvoFPS.h"
+#include "Core/Space.h"
+#include "Core/System.h"
+
+// The program-wide engine state: the system registry, the running flag, the space stack and
+// the frame limiter, with start-up, the frame loop and shutdown.
+class Engine {
+public:
+    static Engine& Instance();
+
+    // Appends a system to the registry. Systems are registered in type-id order, so entry i
+    // holds the system of type id i.
+    void AddSystem(std::shared_ptr<System> system);
+
+    // The first registered system with the type id; throws std::range_error with the message
+    // "The specified system does not exist." when there is none.
+    std::shared_ptr<System> FindSystem(std::int32_t typeId) const;
+
+    const std::vector<std::shared_ptr<System>>& Systems() const { return systems; }
+
+    // The top of the space stack, or null when the stack is empty.
+    Space* CurrentSpace() const;
+
+    // Sets the running flag, registers the systems in the order given and initialises them
+    // front to back. The registry is complete before the first Initialize runs.
+    void Startup(std::vector<std::shared_ptr<System>> newSystems);
+
+    // One frame: clear, step the current space, flush and finish. The caller ticks the limiter.
+    void RunFrame();
+
+    // Frames until the running flag is cleared, each capped by the limiter.
+    void FrameLoop();
+
+    // Destroys the spaces from the top of the stack down.
+    void DestroySpaces();
+
+    // Shuts the systems down front to back, releasing the registry's handle to each.
+    void Shutdown();
+
+    // The whole program: start-up, frames until the running flag is cleared, then every space
+    // destroyed before any system shuts down.
+    void Run(std::vector<std::shared_ptr<System>> newSystems);
+
+    bool running = false;
+    // The last entry is the current space.
+    std::vector<std::unique_ptr<Space>> spaces;
+    DorvoFPS limiter;
+
+private:
+    std::vector<std::shared_ptr<System>> systems;
+};
+
+// The registered system of class T, as a new shared handle.
+template <typename T>
+std::shared_ptr<T> GetSystem() {
+    return std::static_pointer_cast<T>(Engine::Instance().FindSystem(T::TypeId));
+}
