@@ -1,5 +1,7 @@
 #include "systems/SoundSystem.h"
 
+// Until the audio layer is in, the sound system is silent: every operation does nothing.
+
 SoundSystem::SoundSystem() : System(TypeId, "SoundSystem", MaskBit) {}
 
 void SoundSystem::Initialize() {}
@@ -8,5 +10,22 @@ void SoundSystem::Update(float, Space*) {}
 
 void SoundSystem::Shutdown() {}
 
-// The channel groups arrive with the audio layer; until then there is nothing to mute.
+void SoundSystem::Play(SoundCell*, bool, audio::Channel**, bool) {}
+
+audio::Channel* SoundSystem::PlayOnGroup(SoundEmitter&, bool, SoundGroup) {
+    return nullptr;
+}
+
+void SoundSystem::StopAllChannels() {}
+
+void SoundSystem::StopGroup(SoundGroup) {}
+
+void SoundSystem::SetGroupVolume(SoundGroup, float) {}
+
+void SoundSystem::SetGroupMute(SoundGroup, bool) {}
+
+void SoundSystem::SetGroupPaused(SoundGroup, bool) {}
+
 void SoundSystem::MuteMusic(bool) {}
+
+void SoundSystem::MuteEffects(bool) {}
