@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Core/System.h"
+
+class Camera;
+
+// Draws the current space: every object's sprite in list order through the camera's view.
+class Graphics : public System {
+public:
+    static constexpr std::int32_t TypeId = 3;
+    static constexpr std::uint32_t MaskBit = 0x02;
+
+    Graphics();
+
+    void Initialize() override;
+    void Update(float dt, Space* space) override;
+    void Shutdown() override;
+
+    // The camera the view follows: set by a camera's Initialize and by level loading. Never
+    // left pointing into a space that has been destroyed or rebuilt.
+    Camera* currentCamera = nullptr;
+};
