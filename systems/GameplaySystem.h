@@ -19,8 +19,15 @@ public:
 
     // The music group is muted by the options; no screen restores the music while it is set.
     bool musicMuted = false;
+    // Nonzero while a gamepad is connected; refreshed at the start of every update.
+    std::int32_t gamepadPresent = 0;
     // Counts the restart fade down.
     float loseCountdown = 2.0f;
     // A restart is fading out.
     bool loseSequenceStarted = false;
+    // The gamepad's boost: the latch holds while a boost has fired and its delay runs down.
+    bool boostLatch = false;
+    float boostDelay = 2.0f;
+    // Boosts the player has left, 0 to 3.
+    std::int32_t boostCount = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include <glm/mat4x4.hpp>
+
 #include "Core/System.h"
 
 class Camera;
@@ -17,6 +19,12 @@ public:
     void Initialize() override;
     void Update(float dt, Space* space) override;
     void Shutdown() override;
+
+    // Rebuilds the perspective projection for the window's aspect.
+    void UpdateProjection();
+
+    // The perspective projection every sprite is drawn with.
+    glm::mat4 projection{1.0f};
 
     // The camera the view follows: set by a camera's Initialize and by level loading. Never
     // left pointing into a space that has been destroyed or rebuilt.

@@ -1,0 +1,113 @@
+#include <memory>
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include "Core/Engine.h"
+#include "systems/GameplaySystem.h"
+#include "systems/ScriptedGamepad.h"
+#include "systems/Window.h"
+
+// The input queries with scripted key events and a scripted gamepad; no window is opened.
+namespace {
+
+constexpr int KeyA = 65;
+constexpr int KeyD = 68;
+constexpr int KeyP = 80;
+constexpr int KeyEnter = 257;
+
+class WindowInputTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Engine& engine = Engine::Instance();
+        window = std::make_shared<Window>();
+        gameplay = std::make_shared<GameplaySystem>();
+        engine.AddSystem(window);
+        engine.AddSystem(gameplay);
+        window->buttonBindings = {{257, 0}, {256, 1}, {77, 7}, {82, 6}};
+    }
+    void TearDown() override { Engine::Instance().Shutdown(); }
+
+    ScriptedGamepad& PlugInGamepad() {
+        auto pad = std::make_unique<ScriptedGamepad>();
+        ScriptedGamepad& scripted = *pad;
+        window->SetGamepad(std::move(pad));
+        gameplay->gamepadPresent = 1;
+        return scripted;
+    }
+
+    std::shared_ptr<Window> window;
+    std::shared_ptr<GameplaySystem> gameplay;
+};
+
+TEST_F(WindowInputTest, TriggerIsSeenOncePerPressByEachQuery) {
+    window->OnKey(KeyEnter, GLFW_PRESS);
+    EXPECT_TRUE(window->IsTriggered(KeyEnter));
+    EXPECT_FALSE(window->IsTriggered(KeyEnter));  // same frame, second query
+    window->OnKey(KeyEnter, GLFW_REPEAT);         // held across frames
+    EXPECT_FALSE(window->IsTriggered(KeyEnter));
+    EXPECT_TRUE(window->IsPressed(KeyEnter));
+    window->OnKey(KeyEnter, GLFW_RELEASE);
+    EXPECT_FALSE(window->IsTriggered(KeyEnter));
+    window->OnKey(KeyEnter, GLFW_PRESS);
+    EXPECT_TRUE(window->IsTriggered(KeyEnter));
+}
+
+TEST_F(WindowInputTest, KeyCodesOutsideTheTableAreIgnored) {
+    window->OnKey(GLFW_KEY_UNKNOWN, GLFW_PRESS);
+    window->OnKey(1024, GLFW_PRESS);
+    EXPECT_FALSE(window->IsPressed(1024));
+    EXPECT_FALSE(window->IsTriggered(1024));
+    EXPECT_FALSE(window->IsTriggered(-1));
+}
+
+TEST_F(WindowInputTest, StickRuleSetsAllFourKeysWhicheverWasAsked) {
+    ScriptedGamepad& pad = PlugInGamepad();
+    window->OnKey(KeyD, GLFW_PRESS);  // the keyboard is overruled by the stick
+    pad.axes[0] = -0.9f;
+    EXPECT_FALSE(window->IsPressed(KeyD));
+    EXPECT_EQ(window->keys[KeyA], 1);
+    EXPECT_TRUE(window->IsPressed(KeyA));
+    pad.axes[0] = 0.39f;
+    EXPECT_FALSE(window->IsPressed(KeyD));
+    // The stick is compared in double precision: 0.4f lies just above 0.4.
+    pad.axes[0] = 0.4f;
+    EXPECT_TRUE(window->IsPressed(KeyD));
+    pad.axes[1] = 0.41f;
+    EXPECT_TRUE(window->IsPressed(83));  // S
+}
+
+TEST_F(WindowInputTest, WithAGamepadUnboundKeysReadAsUp) {
+    PlugInGamepad();
+    window->OnKey(KeyP, GLFW_PRESS);
+    EXPECT_FALSE(window->IsTriggered(KeyP));
+    EXPECT_FALSE(window->IsPressed(KeyP));
+}
+
+TEST_F(WindowInputTest, BoundKeysFollowTheirButtons) {
+    ScriptedGamepad& pad = PlugInGamepad();
+    window->OnKey(KeyEnter, GLFW_PRESS);
+    EXPECT_FALSE(window->IsTriggered(KeyEnter));  // button 0 is up
+    pad.buttons[0] = GLFW_PRESS;
+    EXPECT_TRUE(window->IsTriggered(KeyEnter));
+    EXPECT_FALSE(window->IsTriggered(KeyEnter));
+    pad.buttons[6] = GLFW_PRESS;
+    EXPECT_TRUE(window->IsPressed(82));  // R
+}
+
+TEST_F(WindowInputTest, GamepadWithoutAxesLeavesTheKeyboardAlone) {
+    ScriptedGamepad& pad = PlugInGamepad();
+    pad.axes.clear();
+    window->OnKey(KeyP, GLFW_PRESS);
+    EXPECT_TRUE(window->IsPressed(KeyP));
+    EXPECT_TRUE(window->IsTriggered(KeyP));
+}
+
+TEST(WindowLetterbox, KeepsSixteenByNineCentred) {
+    EXPECT_EQ(Window::Letterbox(1920, 1200), glm::ivec4(0, 60, 1920, 1080));
+    EXPECT_EQ(Window::Letterbox(1000, 1000), glm::ivec4(0, 219, 1000, 563));
+    EXPECT_EQ(Window::Letterbox(2560, 1080), glm::ivec4(320, 0, 1920, 1080));
+    EXPECT_EQ(Window::Letterbox(1920, 1080), glm::ivec4(0, 0, 1920, 1080));
+}
+
+}  // namespace
