@@ -4,9 +4,21 @@
 
 #include <GL/glew.h>
 
+#include "Core/LevelList.h"
+#include "Core/LevelLoader.h"
+
+namespace {
+constexpr const char* LevelListPath = "Gameplay/Levels.txt";
+constexpr const char* FirstLevel = "loading";
+}  // namespace
+
 Engine& Engine::Instance() {
     static Engine engine;
     return engine;
+}
+
+Engine::~Engine() {
+    DestroySpaces();
 }
 
 void Engine::AddSystem(std::shared_ptr<System> system) {
@@ -36,6 +48,11 @@ void Engine::Startup(std::vector<std::shared_ptr<System>> newSystems) {
     }
 }
 
+void Engine::LoadFirstLevel() {
+    LevelList::Read(LevelListPath);
+    LoadLevel(FirstLevel, ScreenMode);
+}
+
 void Engine::RunFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -44,6 +61,7 @@ void Engine::RunFrame() {
     }
     glFlush();
     glFinish();
+    ReleaseRemovedSpaces();
 }
 
 void Engine::FrameLoop() {
@@ -53,10 +71,24 @@ void Engine::FrameLoop() {
     }
 }
 
+void Engine::RemoveCurrentSpace() {
+    if (spaces.empty()) {
+        return;
+    }
+    spaces.back()->ClearObjects();
+    removedSpaces.push_back(std::move(spaces.back()));
+    spaces.pop_back();
+}
+
+void Engine::ReleaseRemovedSpaces() {
+    removedSpaces.clear();
+}
+
 void Engine::DestroySpaces() {
     while (!spaces.empty()) {
         spaces.pop_back();
     }
+    ReleaseRemovedSpaces();
 }
 
 void Engine::Shutdown() {
@@ -69,6 +101,7 @@ void Engine::Shutdown() {
 
 void Engine::Run(std::vector<std::shared_ptr<System>> newSystems) {
     Startup(std::move(newSystems));
+    LoadFirstLevel();
     FrameLoop();
     DestroySpaces();
     Shutdown();

@@ -1,6 +1,7 @@
 #include "Core/Space.h"
 
 #include "Core/Engine.h"
+#include "Core/LevelReader.h"
 #include "components/MovingGearCollider.h"
 #include "components/Transform.h"
 #include "systems/GameplaySystem.h"
@@ -13,7 +14,9 @@ constexpr float LoseCountdownStart = 2.0f;
 }  // namespace
 
 Space::Space(std::int32_t loadMode, std::string name, std::string levelPath)
-    : name(std::move(name)), levelPath(std::move(levelPath)), loadMode(loadMode) {}
+    : name(std::move(name)), levelPath(std::move(levelPath)), loadMode(loadMode) {
+    LevelReader::Build(*this);
+}
 
 Space::~Space() {
     ClearObjects();
@@ -35,14 +38,16 @@ GameObject* Space::FindObject(const std::string& objectName) const {
 
 void Space::Update() {
     loseRequest = false;
-    for (const auto& system : systems) {
+    // By index, re-reading the sizes: a system may rebuild the objects under this loop.
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        const std::shared_ptr<System> system = systems[i];
         if ((system->Mask() & systemMask) != 0) {
             system->Update(FixedStep, this);
         }
     }
-    for (const auto& object : objects) {
-        for (const auto& component : object->components) {
-            component->UpdateActions(FixedStep);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        for (std::size_t j = 0; j < objects[i]->components.size(); ++j) {
+            objects[i]->components[j]->UpdateActions(FixedStep);
         }
     }
     if (loseRequest) {

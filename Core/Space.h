@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -17,6 +18,8 @@ public:
     static constexpr float FixedStep = 0.016f;
     static constexpr std::uint32_t AllSystems = 0x1F;
 
+    // Reads the level file and builds its objects, running their Initialize operations. The
+    // system list is still empty when construction returns.
     Space(std::int32_t loadMode, std::string name, std::string levelPath);
     Space(const Space&) = delete;
     Space& operator=(const Space&) = delete;
@@ -33,24 +36,27 @@ public:
     GameObject* FindObject(const std::string& objectName) const;
 
     // The per-frame step: the systems in the mask with the fixed step, then every component's
-    // actions, then a pending lose request.
+    // actions, then a pending lose request. A system may load levels or restart this one while
+    // the step runs.
     void Update();
 
     // Destroys every object from the last to the first and empties the name index.
     void ClearObjects();
 
     // Delivers a message to every component of every object, in object order, until a handler
-    // sets the stop flag.
+    // sets the stop flag. A handler may reload the space's objects; delivery then goes on with
+    // whatever stands at the next place.
     template <typename Record>
     void Broadcast(void (Observer::*handler)(Record*), Record* message) const {
         if (message == nullptr) {
             return;
         }
-        for (const auto& object : objects) {
-            if (object == nullptr || message->stop) {
+        for (std::size_t i = 0; i < objects.size(); ++i) {
+            if (objects[i] == nullptr || message->stop) {
                 return;
             }
-            for (Observer* observer : object->observers) {
+            for (std::size_t j = 0; i < objects.size() && j < objects[i]->observers.size(); ++j) {
+                Observer* observer = objects[i]->observers[j];
                 if (observer == nullptr || message->stop) {
                     break;
                 }

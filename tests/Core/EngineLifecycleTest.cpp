@@ -84,7 +84,11 @@ TEST_F(EngineLifecycleTest, RunStepsTheTopSpaceThenDestroysSpacesBeforeAnyShutdo
     std::weak_ptr<System> window = systems[0];
     recorders.clear();
 
-    engine.Run(std::move(systems));
+    // Run's own steps, without the first level it loads, which would sit on top.
+    engine.Startup(std::move(systems));
+    engine.FrameLoop();
+    engine.DestroySpaces();
+    engine.Shutdown();
 
     EXPECT_EQ(steppedSpaces, (std::vector<std::string>{"top", "top", "top"}));
     EXPECT_EQ(spacesLeftAtShutdown, std::vector<bool>(5, false));

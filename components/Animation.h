@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Core/Component.h"
+
+// Flips its object's sprite through a list of texture names, one step every so many drawn
+// frames, once or in a loop. The list is a text file under "Gameplay/" that the level names.
+class Animation : public Component {
+public:
+    static constexpr ComponentType Type = ComponentType::Animation;
+
+    void Initialize() override;
+
+    // Texture registry names, in file order.
+    std::vector<std::string> frames;
+    // Index in frames of the frame shown.
+    std::size_t current = 0;
+    // Start again after the last frame.
+    bool Loopable = true;
+    // Drawn frames each animation frame lasts.
+    float AnimationComponentSpeed = 10.0f;
+    // File name of the frame list, relative to "Gameplay/".
+    std::string AnimationList;
+    std::string name;
+    // Drawn frames since the last step.
+    std::int32_t tickCount = 0;
+    // current has been set to the first frame.
+    bool started = false;
+};

@@ -1,0 +1,3 @@
+#include "components/Button.h"
+
+// A button is data: the menus read its pictures and identity.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include <glm/vec3.hpp>
+
+#include "Core/Component.h"
+
+class RigidBody;
+class Transform;
+
+// A turning gear the player's gear meshes with; its body's RotSpeed is its turning speed.
+class GearCollider : public Component {
+public:
+    static constexpr ComponentType Type = ComponentType::GearCollider;
+
+    // Takes the owner's transform and body and fixes the centre where the gear stands now.
+    void Initialize() override;
+
+    // Stored only.
+    glm::vec3 GearColliderSize{1.0f};
+    glm::vec3 GearColliderOffset{0.0f};
+    // Position plus offset at Initialize; not moved afterwards.
+    glm::vec3 GearColliderCenter{0.0f};
+    // Stored only.
+    bool GearColliderGhost = false;
+    // Radius through the bottoms of the tooth gaps.
+    float GearColliderBellyRadius = 0.0f;
+    // Radius through the tooth tips.
+    float GearColliderFullRadius = 0.0f;
+    std::int32_t GearColliderNumTeeth = 0;
+    // Not owned.
+    Transform* transform = nullptr;
+    RigidBody* rigidBody = nullptr;
+};

@@ -1,0 +1,5 @@
+#include "components/ParticleEmmiter.h"
+
+void ParticleEmmiter::Reset() {
+    particles.clear();
+}

@@ -1,0 +1,3 @@
+#include "components/Sprite.h"
+
+// A sprite is data: the level reader fills it and the renderer draws it.
