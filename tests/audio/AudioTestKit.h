@@ -53,29 +53,6 @@ inline void WriteSound(const fs::path& path, float seconds, float frequency, flo
     sf_close(file);
 }
 
-// The left channel of the output, judged as the root mean square of each block.
-inline std::vector<float> BlockLevels(const fs::path& wave) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(wave.c_str(), SFM_READ, &info);
-    EXPECT_NE(file, nullptr) << "no output written to " << wave;
-    if (file == nullptr) {
-        return {};
-    }
-    std::vector<float> samples(static_cast<std::size_t>(info.frames * info.channels));
-    sf_readf_float(file, samples.data(), info.frames);
-    sf_close(file);
-    std::vector<float> levels;
-    for (long long start = 0; start + BlockFrames <= info.frames; start += BlockFrames) {
-        double sum = 0.0;
-        for (long long frame = start; frame < start + BlockFrames; ++frame) {
-            const double value = samples[static_cast<std::size_t>(frame * info.channels)];
-            sum += value * value;
-        }
-        levels.push_back(static_cast<float>(std::sqrt(sum / BlockFrames)));
-    }
-    return levels;
-}
-
 // The left channel of the output, sample by sample.
 inline std::vector<float> LeftSamples(const fs::path& wave) {
     SF_INFO info{};
@@ -87,12 +64,24 @@ inline std::vector<float> LeftSamples(const fs::path& wave) {
     std::vector<float> samples(static_cast<std::size_t>(info.frames * info.channels));
     sf_readf_float(file, samples.data(), info.frames);
     sf_close(file);
-    std::vector<float> left(static_cast<std::size_t>(info.frames));
-    for (long long frame = 0; frame < info.frames; ++frame) {
-        left[static_cast<std::size_t>(frame)] =
-            samples[static_cast<std::size_t>(frame * info.channels)];
+    std::vector<float> left;
+    for (std::size_t sample = 0; sample < samples.size(); sample += info.channels) {
+        left.push_back(samples[sample]);
     }
     return left;
+}
+
+// The root mean square of each block of the samples.
+inline std::vector<float> BlockLevels(const std::vector<float>& samples) {
+    std::vector<float> levels;
+    for (std::size_t start = 0; start + BlockFrames <= samples.size(); start += BlockFrames) {
+        double sum = 0.0;
+        for (std::size_t sample = start; sample < start + BlockFrames; ++sample) {
+            sum += static_cast<double>(samples[sample]) * samples[sample];
+        }
+        levels.push_back(static_cast<float>(std::sqrt(sum / BlockFrames)));
+    }
+    return levels;
 }
 
 // Runs of sounding and silent blocks from the first sounding block on: each entry is the
@@ -205,7 +194,7 @@ protected:
     // Closes the device, which completes the wave file, and returns its block levels.
     std::vector<float> Heard() {
         system.Release();
-        return BlockLevels(folder / "output.wav");
+        return BlockLevels(LeftSamples(folder / "output.wav"));
     }
 
     fs::path folder;
