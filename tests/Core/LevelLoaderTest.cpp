@@ -17,6 +17,7 @@
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
 #include "systems/SoundSystem.h"
+#include "systems/TextureRegistry.h"
 #include "systems/Window.h"
 
 namespace fs = std::filesystem;
@@ -290,6 +291,9 @@ TEST_F(FirstLevelTest, RunLoadsTheLoadingScreenFirst) {
 
     EXPECT_EQ(stepped, (std::vector<std::string>{"loading"}));
     EXPECT_EQ(objects, 1u);  // "loadingPicture", from the listed "loadingScreen"
+    // Its sprite names a texture nobody loaded: the registry now holds it, empty.
+    EXPECT_EQ(TextureRegistry::GetTexture("loading1.png").ID, 0u);
+    EXPECT_EQ(TextureRegistry::Entries().count("loading1.png"), 1u);
 }
 
 }  // namespace
