@@ -7,6 +7,10 @@
 #include <GLFW/glfw3.h>
 
 #include "Core/Engine.h"
+#include "Core/LevelLoader.h"
+#include "components/MovingGearCollider.h"
+#include "components/ParticleEmmiter.h"
+#include "systems/AssetLists.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/SoundSystem.h"
@@ -18,6 +22,22 @@ constexpr int KeyD = 68;
 constexpr int KeyW = 87;
 constexpr int KeyS = 83;
 constexpr double StickDeadZone = 0.4;
+constexpr std::size_t BoostAxisX = 4;
+constexpr std::size_t BoostAxisY = 3;
+constexpr float BoostDelayStep = 0.02f;
+constexpr float BoostDelayStart = 2.0f;
+
+// The player's trail, which a boost turns into a larger, coloured spray.
+void RestoreTrail(GameObject* player) {
+    if (player == nullptr) {
+        return;
+    }
+    if (auto* emitter = player->GetComponent<ParticleEmmiter>()) {
+        emitter->SizeMinimum = 2.0f;
+        emitter->SizeMaximum = 4.0f;
+        emitter->UseDefaultColor = true;
+    }
+}
 constexpr float LetterboxHeightPerWidth = 0.5625f;
 constexpr float LetterboxWidthPerHeight = 1.7777778f;
 
@@ -35,10 +55,6 @@ float Axis(std::span<const float> axes, std::size_t index) {
     std::perror(message);
     std::exit(-1);
 }
-
-// Opens a screen over the current space. The level loader is being built; until it is in,
-// nothing opens.
-void OpenScreen(const char*) {}
 
 Window* FromHandle(GLFWwindow* handle) {
     return static_cast<Window*>(glfwGetWindowUserPointer(handle));
@@ -133,7 +149,7 @@ void Window::Update(float, Space*) {
         WaitForFocus();
     }
     if (glfwWindowShouldClose(handle)) {
-        OpenScreen("confirmation");
+        LoadLevel("confirmation", ScreenMode);
         glfwRestoreWindow(handle);
         glfwShowWindow(handle);
         glfwFocusWindow(handle);
@@ -215,7 +231,7 @@ void Window::OnFocus(int newFocused) {
     glfwIconifyWindow(handle);
     Space* current = Engine::Instance().CurrentSpace();
     if (current != nullptr && current->loadMode == 1) {
-        OpenScreen("pauseMenu");
+        LoadLevel("pauseMenu", ScreenMode);
     } else {
         GetSystem<SoundSystem>()->SetGroupPaused(SoundGroup::Music, true);
     }
@@ -240,7 +256,15 @@ void Window::OnIconify(bool iconified) {
     sound->SetGroupMute(SoundGroup::Player, iconified);
 }
 
-void Window::OnDrop(const std::vector<std::string>&) {}
+void Window::OnDrop(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        AssetLists::Import(path);
+    }
+    for (const std::string& path : paths) {
+        const std::size_t slash = path.find_last_of("/\\");
+        AssetLists::LoadDroppedFile(slash == std::string::npos ? path : path.substr(slash + 1));
+    }
+}
 
 bool Window::MergeGamepad(int key) {
     const std::span<const float> axes = gamepad->Axes();
@@ -282,10 +306,53 @@ bool Window::IsTriggered(int key) {
     return triggered;
 }
 
+void Window::BoostStep() {
+    const auto gameplay = GetSystem<GameplaySystem>();
+    Space* space = Engine::Instance().CurrentSpace();
+    GameObject* player = space == nullptr ? nullptr : space->FindObject("velmo");
+
+    if (gameplay->boostLatch && gameplay->boostDelay > 0.0f) {
+        gameplay->boostDelay -= BoostDelayStep;
+        if (gameplay->boostDelay <= 0.0f) {
+            RestoreTrail(player);
+            gameplay->boostDelay = BoostDelayStart;
+            gameplay->boostLatch = false;
+        }
+    }
+    if (player == nullptr) {
+        return;
+    }
+    const auto* collider = player->GetComponent<MovingGearCollider>();
+    if (collider == nullptr || collider->teleporting) {
+        return;
+    }
+    const std::span<const float> axes = gamepad->Axes();
+    const double boostX = Axis(axes, BoostAxisX);
+    const double boostY = Axis(axes, BoostAxisY);
+    const bool deflected = (boostX < -StickDeadZone || boostX > StickDeadZone ||
+                            boostY < -StickDeadZone || boostY > StickDeadZone) &&
+                           gameplay->boostCount > 0;
+    if (gameplay->boostLatch) {
+        return;
+    }
+    if (deflected) {
+        BoostMessage boost;
+        boost.direction = glm::vec3(Axis(axes, BoostAxisX), -Axis(axes, BoostAxisY), 0.0f);
+        space->Broadcast(&Observer::OnBoost, &boost);
+        gameplay->boostLatch = true;
+    } else {
+        RestoreTrail(player);
+        gameplay->boostDelay = BoostDelayStart;
+    }
+}
+
 bool Window::IsPressed(int key) {
     if (GetSystem<GameplaySystem>()->gamepadPresent != 0 && !gamepad->Axes().empty()) {
         if (!MergeGamepad(key)) {
             return false;
+        }
+        if (IsStickKey(key)) {
+            BoostStep();
         }
     }
     if (key < 0 || key >= KeyCount) {

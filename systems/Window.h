@@ -78,6 +78,8 @@ private:
     // is present (it is neither a stick key nor bound to a button).
     bool MergeGamepad(int key);
     void ApplyStickRule(std::span<const float> axes);
+    // The right stick fires the player's boost; runs with every stick-key IsPressed query.
+    void BoostStep();
     void WaitForFocus();
 
     std::unique_ptr<Gamepad> gamepad;

@@ -1,9 +1,12 @@
 #include <memory>
+#include <vector>
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include "Core/Engine.h"
+#include "components/MovingGearCollider.h"
+#include "components/ParticleEmmiter.h"
 #include "systems/GameplaySystem.h"
 #include "systems/ScriptedGamepad.h"
 #include "systems/Window.h"
@@ -14,6 +17,8 @@ namespace {
 constexpr int KeyA = 65;
 constexpr int KeyD = 68;
 constexpr int KeyP = 80;
+constexpr int KeyW = 87;
+constexpr int KeyS = 83;
 constexpr int KeyEnter = 257;
 
 class WindowInputTest : public testing::Test {
@@ -74,7 +79,7 @@ TEST_F(WindowInputTest, StickRuleSetsAllFourKeysWhicheverWasAsked) {
     pad.axes[0] = 0.4f;
     EXPECT_TRUE(window->IsPressed(KeyD));
     pad.axes[1] = 0.41f;
-    EXPECT_TRUE(window->IsPressed(83));  // S
+    EXPECT_TRUE(window->IsPressed(KeyS));
 }
 
 TEST_F(WindowInputTest, WithAGamepadUnboundKeysReadAsUp) {
@@ -101,6 +106,99 @@ TEST_F(WindowInputTest, GamepadWithoutAxesLeavesTheKeyboardAlone) {
     window->OnKey(KeyP, GLFW_PRESS);
     EXPECT_TRUE(window->IsPressed(KeyP));
     EXPECT_TRUE(window->IsTriggered(KeyP));
+}
+
+// Records the boosts that reach it.
+class BoostListener : public Component {
+public:
+    static constexpr ComponentType Type = ComponentType::Button;
+    void OnBoost(BoostMessage* message) override { directions.push_back(message->direction); }
+    std::vector<glm::vec3> directions;
+};
+
+class GamepadBoostTest : public WindowInputTest {
+protected:
+    void SetUp() override {
+        WindowInputTest::SetUp();
+        Engine::Instance().spaces.push_back(std::make_unique<Space>(1, "level", ""));
+        Space* space = Engine::Instance().CurrentSpace();
+        GameObject* player = space->CreateObject("velmo");
+        space->IndexObject(player);
+        collider = static_cast<MovingGearCollider*>(player->AddComponent(
+            ComponentType::MovingGearCollider, std::make_unique<MovingGearCollider>()));
+        emitter = static_cast<ParticleEmmiter*>(player->AddComponent(
+            ComponentType::ParticleEmmiter, std::make_unique<ParticleEmmiter>()));
+        listener = static_cast<BoostListener*>(
+            player->AddComponent(ComponentType::Button, std::make_unique<BoostListener>()));
+        pad = &PlugInGamepad();
+        gameplay->boostCount = 2;
+    }
+    void TearDown() override {
+        Engine::Instance().DestroySpaces();
+        WindowInputTest::TearDown();
+    }
+
+    MovingGearCollider* collider = nullptr;
+    ParticleEmmiter* emitter = nullptr;
+    BoostListener* listener = nullptr;
+    ScriptedGamepad* pad = nullptr;
+};
+
+TEST_F(GamepadBoostTest, RightStickBoostsOnceAlongTheStick) {
+    pad->axes[4] = 0.9f;
+    pad->axes[3] = -0.5f;
+    window->IsPressed(KeyA);
+    window->IsPressed(KeyD);  // latched: no second boost
+    ASSERT_EQ(listener->directions.size(), 1u);
+    EXPECT_EQ(listener->directions[0], glm::vec3(0.9f, 0.5f, 0.0f));
+    EXPECT_TRUE(gameplay->boostLatch);
+    EXPECT_FLOAT_EQ(gameplay->boostDelay, 2.0f - 0.02f);
+}
+
+TEST_F(GamepadBoostTest, LatchReleasesAfterItsDelayAndRestoresTheTrail) {
+    pad->axes[4] = 0.9f;
+    window->IsPressed(KeyA);
+    emitter->SizeMinimum = 5.0f;
+    emitter->UseDefaultColor = false;
+    pad->axes[4] = 0.0f;
+    int calls = 0;
+    while (gameplay->boostLatch && calls < 200) {
+        window->IsPressed(KeyW);
+        ++calls;
+    }
+    EXPECT_FALSE(gameplay->boostLatch);
+    EXPECT_GE(calls, 99);  // 0.02 per query from 2.0
+    EXPECT_LE(calls, 101);
+    EXPECT_EQ(emitter->SizeMinimum, 2.0f);
+    EXPECT_EQ(emitter->SizeMaximum, 4.0f);
+    EXPECT_TRUE(emitter->UseDefaultColor);
+    EXPECT_EQ(listener->directions.size(), 1u);
+}
+
+TEST_F(GamepadBoostTest, StickHeldOutBoostsAgainOnceTheDelayHasRun) {
+    pad->axes[3] = -0.9f;
+    for (int call = 0; call < 150; ++call) {
+        window->IsPressed(KeyS);
+    }
+    EXPECT_EQ(listener->directions.size(), 2u);
+}
+
+TEST_F(GamepadBoostTest, NoBoostWithoutBoostsLeftOrWhileTeleporting) {
+    pad->axes[3] = 0.9f;
+    gameplay->boostCount = 0;
+    window->IsPressed(KeyA);
+    gameplay->boostCount = 3;
+    collider->teleporting = true;
+    window->IsPressed(KeyA);
+    EXPECT_TRUE(listener->directions.empty());
+    EXPECT_FALSE(gameplay->boostLatch);
+}
+
+TEST_F(GamepadBoostTest, OnlyStickKeysRunTheBoost) {
+    pad->axes[3] = 0.9f;
+    window->IsPressed(KeyEnter);
+    window->IsTriggered(KeyA);
+    EXPECT_TRUE(listener->directions.empty());
 }
 
 TEST(WindowLetterbox, KeepsSixteenByNineCentred) {
