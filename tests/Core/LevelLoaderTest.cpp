@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -6,13 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include "../systems/TestSounds.h"
 #include "Core/Engine.h"
 #include "Core/LevelList.h"
 #include "Core/LevelLoader.h"
 #include "Core/Space.h"
 #include "EngineFixture.h"
 #include "LevelFiles.h"
+#include "audio/Channel.h"
 #include "components/Camera.h"
+#include "components/SoundEmitter.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
@@ -88,6 +92,7 @@ class LevelLoaderTest : public EngineTest {
 protected:
     void SetUp() override {
         inside = std::make_unique<InFolder>(TestContent());
+        ::setenv("ALSOFT_DRIVERS", "null", 0);  // real mixing, nothing heard
         Engine& engine = Engine::Instance();
         auto sound = std::make_shared<SoundSystem>();
         for (std::shared_ptr<System> system : std::vector<std::shared_ptr<System>>{
@@ -197,6 +202,33 @@ TEST_F(LevelLoaderTest, LoadingTheCurrentNameAgainOnlyRestartsIt) {
     EXPECT_EQ(Stack(), (std::vector<std::string>{"mainMenu"}));
     EXPECT_EQ(Current(), menu);
     EXPECT_EQ(log, (std::vector<std::string>{"menu started"}));
+}
+
+TEST_F(LevelLoaderTest, MusicStartsWithTheMainMenuAndPlayableLevels) {
+    ScratchFolder scratch;
+    WriteTestTone(scratch.path / "menumusic.wav", 2.0f);
+    const auto sound = GetSystem<SoundSystem>();
+    auto [name, cell] = sound->LoadSound((scratch.path / "menumusic.wav").string());
+    sound->AddToTable(name, std::move(cell));
+    const auto playing = [](audio::Channel* channel) {
+        bool isPlaying = false;
+        return channel != nullptr && channel->IsPlaying(&isPlaying) == audio::Result::Ok &&
+               isPlaying;
+    };
+
+    LoadLevel("mainMenu", ScreenMode);
+    audio::Channel* music = Get<SoundEmitter>(*Current(), "backgroundMusic").channelSlot;
+    ASSERT_TRUE(playing(music));
+    audio::ChannelGroup* group = nullptr;
+    music->GetChannelGroup(&group);
+    EXPECT_EQ(group, sound->Group(SoundGroup::Music));
+
+    LoadLevel("pause", ScreenMode);  // another screen keeps the music
+    EXPECT_TRUE(playing(music));
+    LoadLevel("level1", PlayableLevelMode);  // a level stops every sound first
+    EXPECT_FALSE(playing(music));
+    LoadLevel("mainMenu", ScreenMode);  // going back plays it again
+    EXPECT_TRUE(playing(Get<SoundEmitter>(*Current(), "backgroundMusic").channelSlot));
 }
 
 TEST_F(LevelLoaderTest, ReturningToASpaceWithoutCameraStopsFollowingTheRemovedOne) {
