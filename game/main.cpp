@@ -1,10 +1,21 @@
 #include <iostream>
+#include <memory>
 
-// The engine core is in place, but the window and drawing are not built yet, so there is
-// nothing to show: say so plainly rather than pretend to be a game.
+#include "Core/Engine.h"
+#include "systems/GameplaySystem.h"
+#include "systems/Graphics.h"
+#include "systems/Physics.h"
+#include "systems/SoundSystem.h"
+#include "systems/Window.h"
+
+// The game takes no arguments and reads its content from the working directory.
 int main() {
-    std::cout << "Velmora: nothing to show yet. The engine core is built; the window, drawing "
-                 "and levels are still to come."
+    // The engine runs, but the game's screens and levels are not there yet: say so plainly.
+    std::cout << "Velmora: the game's screens and levels are still to come; the window shows "
+                 "the engine running an empty screen. Close it and press Y to quit."
               << std::endl;
+    Engine::Instance().Run({std::make_shared<Window>(), std::make_shared<SoundSystem>(),
+                            std::make_shared<Physics>(), std::make_shared<Graphics>(),
+                            std::make_shared<GameplaySystem>()});
     return 0;
 }

@@ -1,14 +1,102 @@
 #include "systems/GameplaySystem.h"
 
 #include "Core/Engine.h"
+#include "Core/LevelLoader.h"
+#include "components/Button.h"
+#include "components/Camera.h"
+#include "components/Sprite.h"
+#include "systems/Graphics.h"
+#include "systems/TextureRegistry.h"
 #include "systems/Window.h"
+
+namespace {
+
+constexpr int KeyEnter = 257;
+constexpr int KeyEscape = 256;
+constexpr int KeyN = 78;
+constexpr int KeyY = 89;
+
+// The components stepped here, in the order each object's are stepped.
+constexpr ComponentType GameplayComponents[] = {
+    ComponentType::WinController,   ComponentType::BombGear,    ComponentType::TeleporterGear,
+    ComponentType::MoveComponent,   ComponentType::PlayerArrow, ComponentType::CollectibleGlow,
+    ComponentType::CollectibleMove,
+};
+
+}  // namespace
 
 GameplaySystem::GameplaySystem() : System(TypeId, "GameplaySystem", MaskBit) {}
 
 void GameplaySystem::Initialize() {}
 
-void GameplaySystem::Update(float, Space*) {
+void GameplaySystem::Update(float dt, Space* space) {
     gamepadPresent = GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
+    StepGameplayComponents(dt, *space);
+    if (Engine::Instance().CurrentSpace() != space || space->loadMode != ScreenMode) {
+        return;
+    }
+    if (space->name == "confirmation" || space->name == "quit") {
+        RunQuitConfirmation(*space);
+    }
 }
 
 void GameplaySystem::Shutdown() {}
+
+void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
+    UpdateMessage update;
+    update.dt = dt;
+    // By index, re-reading the size: a handler may load a level and rebuild or drop these
+    // objects, and then the pass is over.
+    for (std::size_t i = 0; i < space.objects.size(); ++i) {
+        GameObject* object = space.objects[i].get();
+        for (ComponentType type : GameplayComponents) {
+            if (Component* component = object->GetRawComponent(type)) {
+                component->OnUpdate(&update);
+            }
+            if (Engine::Instance().CurrentSpace() != &space || i >= space.objects.size() ||
+                space.objects[i].get() != object) {
+                return;
+            }
+        }
+    }
+}
+
+void GameplaySystem::RunQuitConfirmation(Space& space) {
+    ShowPicturePair(space.FindObject("confirmation"));
+    const auto window = GetSystem<Window>();
+    if (window->IsTriggered(KeyN) || window->IsTriggered(KeyEscape)) {
+        CloseScreen();
+        return;
+    }
+    if (window->IsTriggered(KeyY) || window->IsTriggered(KeyEnter)) {
+        Engine::Instance().running = false;
+    }
+}
+
+void GameplaySystem::ShowPicturePair(GameObject* object) const {
+    if (object == nullptr) {
+        return;
+    }
+    const auto* pictures = object->GetComponent<Button>();
+    auto* sprite = object->GetComponent<Sprite>();
+    if (pictures == nullptr || sprite == nullptr) {
+        return;
+    }
+    const std::string& picture =
+        gamepadPresent != 0 ? pictures->SelectedFileName : pictures->NotSelectedFileName;
+    sprite->texture = TextureRegistry::GetTexture(picture + ".png");
+}
+
+void GameplaySystem::CloseScreen() {
+    Engine& engine = Engine::Instance();
+    engine.RemoveCurrentSpace();
+    Space* below = engine.CurrentSpace();
+    if (below == nullptr) {
+        return;
+    }
+    if (GameObject* cameraObject = below->FindObject("CameraComp")) {
+        if (auto* camera = cameraObject->GetComponent<Camera>()) {
+            GetSystem<Graphics>()->currentCamera = camera;
+        }
+    }
+}
