@@ -17,3 +17,15 @@ void BoxCollider::Initialize() {
     }
     rigidBody = owner->GetComponent<RigidBody>();
 }
+
+void BoxCollider::OnUpdate(UpdateMessage* message) {
+    UpdateActions(static_cast<float>(message->dt));
+    if (transform == nullptr) {
+        return;
+    }
+    BoxColliderCenter = transform->translation + BoxColliderOffset;
+    bottom = BoxColliderCenter.y - halfHeight;
+    top = BoxColliderCenter.y + halfHeight;
+    left = BoxColliderCenter.x - halfWidth;
+    right = BoxColliderCenter.x + halfWidth;
+}

@@ -14,6 +14,8 @@ public:
 
     // Takes the owner's transform and body, the half extents, the centre and the bounds.
     void Initialize() override;
+    // Moves the bounds with the object; the half extents stay those taken at Initialize.
+    void OnUpdate(UpdateMessage* message) override;
 
     // x and y are the half width and half height; read only by Initialize.
     glm::vec3 BoxColliderSize{1.0f};

@@ -16,6 +16,11 @@ public:
 
     // Takes the owner's transform and body and fixes the centre where the gear stands now.
     void Initialize() override;
+    // The player has switched onto this gear: the gear-stick sound plays, unless the gear is a
+    // teleporter.
+    void OnCollision(CollisionMessage* message) override;
+    // Runs the component's own actions; the gear's body does the turning.
+    void OnUpdate(UpdateMessage* message) override;
 
     // Stored only.
     glm::vec3 GearColliderSize{1.0f};

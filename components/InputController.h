@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "Core/Component.h"
 
 class MovingGearCollider;
@@ -11,8 +13,17 @@ class InputController : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::InputController;
 
+    // When set, every controller seeds the random-input mode with this number instead of the
+    // time, so that a tool can replay a level's random play exactly.
+    static std::optional<unsigned> seedOverride;
+
     // Seeds the random-input mode, clears the flags and takes the owner's body and collider.
     void Initialize() override;
+    // Reads the keys for one frame: on a gear only the jump off it, elsewhere steering and the
+    // jump from a box; O toggles random play and P moves the player to the goal.
+    void OnUpdate(UpdateMessage* message) override;
+    // One frame of random play.
+    void RandomInput();
 
     // Not owned.
     MovingGearCollider* movingGear = nullptr;
@@ -23,4 +34,10 @@ public:
     bool autoPlay = false;
     // All input is ignored.
     bool disabled = false;
+
+private:
+    void LaunchOffGear();
+    void JumpFromBox();
+    void MoveToGoal();
+    void PlayJumpSound();
 };

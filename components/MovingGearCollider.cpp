@@ -1,6 +1,8 @@
 #include "components/MovingGearCollider.h"
 
 #include "Core/GameObject.h"
+#include "components/GearCollider.h"
+#include "components/InputController.h"
 #include "components/RigidBody.h"
 #include "components/Transform.h"
 
@@ -10,4 +12,56 @@ void MovingGearCollider::Initialize() {
     if (transform != nullptr) {
         MovingGearColliderCenter = transform->translation + MovingGearColliderOffset;
     }
+}
+
+void MovingGearCollider::OnUpdate(UpdateMessage* message) {
+    UpdateActions(static_cast<float>(message->dt));
+    auto* input = owner->GetComponent<InputController>();
+    if (!VELMORA_ASSERT(rigidBody != nullptr) || !VELMORA_ASSERT(transform != nullptr) ||
+        input == nullptr) {
+        return;
+    }
+
+    if (!contacts.empty() && !input->launched) {
+        GameObject* carrier = contacts.front();
+        rigidBody->attached = true;
+        rigidBody->acceleration = glm::vec3(0.0f);
+        if (const auto* carrierTransform = carrier->GetComponent<Transform>()) {
+            rigidBody->pivot = carrierTransform->translation;
+        }
+        // A teleporter takes the player over: its own speed and radius stand.
+        if (!teleporting) {
+            if (const auto* carrierBody = carrier->GetComponent<RigidBody>()) {
+                rigidBody->RotSpeed = carrierBody->RotSpeed;
+            }
+        }
+        const auto* gear = carrier->FindComponent<GearCollider>();
+        if (gear != nullptr && !teleporting) {
+            rigidBody->orbitRadius = gear->GearColliderFullRadius + MovingGearColliderBellyRadius;
+        }
+    } else {
+        rigidBody->pivot = transform->translation;
+    }
+    if (contacts.empty()) {
+        input->launched = false;
+    }
+    MovingGearColliderCenter = transform->translation + MovingGearColliderOffset;
+    if (switchTimer > 0.0f) {
+        switchTimer = switchTimer - static_cast<float>(message->dt);
+    } else {
+        switching = false;
+    }
+    if (!rigidBody->attached) {
+        lastGear = nullptr;
+    }
+}
+
+void MovingGearCollider::Detach() {
+    if (rigidBody != nullptr) {
+        rigidBody->attached = false;
+    }
+    if (auto* input = owner->GetComponent<InputController>()) {
+        input->launched = true;
+    }
+    contacts.clear();
 }

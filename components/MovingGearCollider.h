@@ -19,6 +19,11 @@ public:
 
     // Takes the owner's transform and body and places the centre.
     void Initialize() override;
+    // Hands the first contact's centre, speed and radius to the body that it carries, clears
+    // the launched flag once no contact is left, and runs the switch pause down.
+    void OnUpdate(UpdateMessage* message) override;
+    // Lets go of every gear: the body is free and the player launched.
+    void Detach();
 
     // Stored only.
     glm::vec3 MovingGearColliderSize{1.0f};

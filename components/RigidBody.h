@@ -9,13 +9,26 @@
 class Transform;
 
 // A body's motion state: it integrates a damped acceleration into a capped displacement of its
-// object's position, or, while attached to a gear, is carried around the gear's centre.
+// object's position, or, while attached to a gear, is carried around the gear's centre. Every
+// step is a fixed step: nothing here reads the elapsed time.
 class RigidBody : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::RigidBody;
 
+    // The gamepad's boost, taken only by the body of the player "velmo", which consumes the
+    // message; any other body leaves it for the next component.
+    void OnBoost(BoostMessage* message) override;
+    // One integration step, or one step carried around the pivot while attached.
+    void OnUpdate(UpdateMessage* message) override;
     // Takes the owner's transform and derives the damping and gravity from its x scale.
     void Initialize() override;
+
+    // Turns the body by RotSpeed and, while attached, carries it round the pivot at
+    // orbitRadius. A body standing on its pivot stays there.
+    void ApplyRotation();
+    // Detaches the body and gives it a velocity along its offset from the pivot, turned in the
+    // direction the gear turns.
+    void LaunchFromGear();
 
     bool Gravity = false;
     // Radians added to the rotation per step.
