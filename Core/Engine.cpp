@@ -3,9 +3,13 @@
 #include <stdexcept>
 
 #include <GL/glew.h>
+#include <GLFW/glfw3.h>
 
 #include "Core/LevelList.h"
 #include "Core/LevelLoader.h"
+#include "components/Camera.h"
+#include "systems/Graphics.h"
+#include "systems/Window.h"
 
 namespace {
 constexpr const char* LevelListPath = "Gameplay/Levels.txt";
@@ -59,8 +63,15 @@ void Engine::RunFrame() {
     if (Space* space = CurrentSpace()) {
         space->Update();
     }
+    // The current camera steps a second time this frame: the draw pass stepped it already.
+    if (const auto graphics = TryGetSystem<Graphics>(); graphics && graphics->currentCamera) {
+        graphics->currentCamera->Update();
+    }
     glFlush();
     glFinish();
+    if (const auto window = TryGetSystem<Window>(); window && window->handle) {
+        glfwSwapBuffers(window->handle);
+    }
     ReleaseRemovedSpaces();
 }
 

@@ -37,8 +37,9 @@ public:
     // Reads the level list and loads the screen "loading", the first space of the game.
     void LoadFirstLevel();
 
-    // One frame: clear, step the current space, flush and finish, then free the spaces removed
-    // during the frame. The caller ticks the limiter.
+    // One frame: clear, step the current space, step the followed camera a second time, flush,
+    // finish and present, then free the spaces removed during the frame. Works without a window
+    // or graphics system registered. The caller ticks the limiter.
     void RunFrame();
 
     // Frames until the running flag is cleared, each capped by the limiter.

@@ -20,6 +20,19 @@ public:
     // scrolling when a direction is on and has a speed.
     void Initialize() override;
 
+    // The per-frame step: takes the object's position, tells the goal's win controller once the
+    // win zoom has arrived, starts scrolling once the intro zoom is back at the level's
+    // distance, and scrolls the object by CameraScrollSpeed. The current camera runs it twice a
+    // frame (the draw pass and the frame loop), so it scrolls twice its speed per frame.
+    void Update();
+
+    // Stops scrolling and glides to the goal "winBear" over a second while zooming through it
+    // to -10 over three; stops the message.
+    void OnTeleportDone(Message* message) override;
+
+    // The far plane the win zoom ends at.
+    static constexpr float ArrivedDistance = -10.0f;
+
     // Kept from the editor's camera; nothing reads them yet.
     bool enabled = true;
     float nearPlane = 0.01f;

@@ -7,6 +7,7 @@
 #include "Core/ContentFile.h"
 #include "Core/Engine.h"
 #include "systems/SoundSystem.h"
+#include "systems/TextureRegistry.h"
 
 namespace {
 
@@ -114,7 +115,8 @@ void AssetLists::LoadDroppedFile(const std::string& fileName) {
             break;
         }
         case FileKind::Image:
-            // Loading the picture itself waits for the texture loader.
+            TextureRegistry::LoadTexture(ImageFolder + fileName,
+                                         SoundSystem::FileNamePart(fileName));
             break;
         case FileKind::Unsupported:
             std::cout << "Filetype not supported by drag and drop" << std::endl;

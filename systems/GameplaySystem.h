@@ -36,6 +36,8 @@ public:
     float loseCountdown = 2.0f;
     // A restart is fading out.
     bool loseSequenceStarted = false;
+    // The lose blast has played since the player last dropped out of view.
+    bool blastPlayed = false;
     // The gamepad's boost: the latch holds while a boost has fired and its delay runs down.
     bool boostLatch = false;
     float boostDelay = 2.0f;
