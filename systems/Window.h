@@ -64,6 +64,8 @@ public:
     std::int32_t height = WindowedHeight;
     bool fullScreen = true;
     const char* title = "Velmora";
+    // Whether the window is shown when it is created; tools that only read frames keep it hidden.
+    bool visible = true;
     GLFWwindow* handle = nullptr;
     // GLFW key code -> gamepad button index.
     std::map<std::int32_t, std::int32_t> buttonBindings;

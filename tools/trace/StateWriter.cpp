@@ -1,0 +1,228 @@
+#include "StateWriter.h"
+
+#include <charconv>
+#include <cmath>
+
+#include <glm/vec3.hpp>
+#include <glm/vec4.hpp>
+
+#include "Core/GameObject.h"
+#include "Core/Space.h"
+#include "components/Camera.h"
+#include "components/InputController.h"
+#include "components/MovingGearCollider.h"
+#include "components/RigidBody.h"
+#include "components/Sprite.h"
+#include "components/Transform.h"
+
+namespace {
+
+// Builds one JSON object; keys are written in the order they are added.
+class JsonObject {
+public:
+    JsonObject& Key(const std::string& key) {
+        text += first ? "{" : ",";
+        first = false;
+        AppendString(key);
+        text += ':';
+        return *this;
+    }
+    JsonObject& Number(std::int64_t value) {
+        text += std::to_string(value);
+        return *this;
+    }
+    // The shortest text that reads back to the same float; JSON has no NaN or infinity, so
+    // those print as null.
+    JsonObject& Number(float value) {
+        if (!std::isfinite(value)) {
+            text += "null";
+            return *this;
+        }
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
+        text.append(buffer, result.ptr);
+        return *this;
+    }
+    JsonObject& Boolean(bool value) {
+        text += value ? "true" : "false";
+        return *this;
+    }
+    JsonObject& String(const std::string& value) {
+        AppendString(value);
+        return *this;
+    }
+    JsonObject& Name(const GameObject* object) {
+        if (object == nullptr) {
+            text += "null";
+        } else {
+            AppendString(object->name);
+        }
+        return *this;
+    }
+    JsonObject& Floats(const float* values, int count) {
+        text += '[';
+        for (int i = 0; i < count; ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            Number(values[i]);
+        }
+        text += ']';
+        return *this;
+    }
+    JsonObject& Vector(const glm::vec3& v) { return Floats(&v.x, 3); }
+    JsonObject& Vector(const glm::vec4& v) { return Floats(&v.x, 4); }
+    JsonObject& Names(const std::vector<GameObject*>& objects) {
+        text += '[';
+        for (std::size_t i = 0; i < objects.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            Name(objects[i]);
+        }
+        text += ']';
+        return *this;
+    }
+    JsonObject& Strings(const std::vector<std::string>& values) {
+        text += '[';
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            AppendString(values[i]);
+        }
+        text += ']';
+        return *this;
+    }
+    JsonObject& Object(const JsonObject& inner) {
+        text += inner.Text();
+        return *this;
+    }
+    std::string Text() const { return first ? "{}" : text + "}"; }
+
+private:
+    void AppendString(const std::string& value) {
+        text += '"';
+        for (unsigned char c : value) {
+            switch (c) {
+                case '"':
+                    text += "\\\"";
+                    break;
+                case '\\':
+                    text += "\\\\";
+                    break;
+                case '\n':
+                    text += "\\n";
+                    break;
+                case '\r':
+                    text += "\\r";
+                    break;
+                case '\t':
+                    text += "\\t";
+                    break;
+                default:
+                    if (c < 0x20) {
+                        char escaped[8];
+                        std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
+                        text += escaped;
+                    } else {
+                        text += static_cast<char>(c);
+                    }
+            }
+        }
+        text += '"';
+    }
+
+    std::string text;
+    bool first = true;
+};
+
+}  // namespace
+
+StateWriter::StateWriter(std::FILE* out, std::vector<std::string> watch)
+    : out(out), watch(std::move(watch)) {}
+
+bool StateWriter::IsWatched(const std::string& name) const {
+    if (watch.empty()) {
+        return true;
+    }
+    for (const std::string& watched : watch) {
+        if (watched == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& spaceName,
+                                    const GameObject& object) {
+    JsonObject line;
+    line.Key("frame").Number(frame).Key("space").String(spaceName).Key("name").String(object.name);
+    line.Key("alive").Boolean(object.alive);
+    if (const auto* t = object.FindComponent<Transform>()) {
+        JsonObject part;
+        part.Key("translation").Vector(t->translation).Key("scale").Vector(t->scale);
+        part.Key("rotation").Number(t->rotation);
+        line.Key("transform").Object(part);
+    }
+    if (const auto* body = object.FindComponent<RigidBody>()) {
+        JsonObject part;
+        part.Key("velocity").Vector(body->velocity);
+        part.Key("acceleration").Vector(body->acceleration);
+        part.Key("displacement").Vector(body->displacement);
+        part.Key("RotSpeed").Number(body->RotSpeed).Key("Gravity").Boolean(body->Gravity);
+        part.Key("attached").Boolean(body->attached).Key("grounded").Boolean(body->grounded);
+        part.Key("pivot").Vector(body->pivot).Key("orbitRadius").Number(body->orbitRadius);
+        part.Key("BodyTypeNum").Number(std::int64_t{body->BodyTypeNum});
+        line.Key("rigidBody").Object(part);
+    }
+    if (const auto* gear = object.FindComponent<MovingGearCollider>()) {
+        JsonObject part;
+        part.Key("contacts").Names(gear->contacts).Key("lastGear").Name(gear->lastGear);
+        part.Key("switching").Boolean(gear->switching);
+        part.Key("switchTimer").Number(gear->switchTimer);
+        part.Key("ghost").Boolean(gear->MovingGearColliderGhost);
+        part.Key("teleporting").Boolean(gear->teleporting);
+        part.Key("ground").Name(gear->ground).Key("leftWall").Name(gear->leftWall);
+        part.Key("rightWall").Name(gear->rightWall);
+        line.Key("movingGearCollider").Object(part);
+    }
+    if (const auto* input = object.FindComponent<InputController>()) {
+        JsonObject part;
+        part.Key("launched").Boolean(input->launched).Key("disabled").Boolean(input->disabled);
+        part.Key("autoPlay").Boolean(input->autoPlay);
+        line.Key("inputController").Object(part);
+    }
+    if (const auto* sprite = object.FindComponent<Sprite>()) {
+        JsonObject part;
+        part.Key("Color").Vector(sprite->Color).Key("Visible").Boolean(sprite->Visible);
+        line.Key("sprite").Object(part);
+    }
+    if (const auto* camera = object.FindComponent<Camera>()) {
+        JsonObject part;
+        part.Key("CameraComponentFarPlane").Number(camera->CameraComponentFarPlane);
+        part.Key("MovingCameraX").Boolean(camera->MovingCameraX);
+        part.Key("MovingCameraY").Boolean(camera->MovingCameraY);
+        part.Key("scrolling").Boolean(camera->scrolling);
+        line.Key("camera").Object(part);
+    }
+    return line.Text();
+}
+
+void StateWriter::WriteFrame(std::int64_t frame, const Space& space) {
+    for (const auto& object : space.objects) {
+        if (object != nullptr && IsWatched(object->name)) {
+            std::fprintf(out, "%s\n", ObjectLine(frame, space.name, *object).c_str());
+        }
+    }
+    std::fflush(out);
+}
+
+void StateWriter::WriteSummary(std::int64_t frame, const std::vector<std::string>& stack,
+                               std::int32_t boosts) {
+    JsonObject line;
+    line.Key("frame").Number(frame).Key("stack").Strings(stack).Key("boosts").Number(
+        std::int64_t{boosts});
+    std::fprintf(out, "%s\n", line.Text().c_str());
+    std::fflush(out);
+}

@@ -1,0 +1,136 @@
+#include "TraceOptions.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+template <typename Number>
+Number ParseWhole(const std::string& option, const std::string& text, Number least) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < least) {
+        throw UsageError(option + " takes a whole number of at least " + std::to_string(least) +
+                         ", not \"" + text + "\"");
+    }
+    return value;
+}
+
+std::vector<std::string> SplitNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        names.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            return names;
+        }
+        start = comma + 1;
+    }
+}
+
+ScreenshotRequest ParseScreenshot(const std::string& text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || colon + 1 == text.size()) {
+        throw UsageError("--screenshot takes FRAME:FILE.png, not \"" + text + "\"");
+    }
+    ScreenshotRequest request;
+    request.frame = ParseWhole<std::int64_t>("--screenshot", text.substr(0, colon), 0);
+    request.file = text.substr(colon + 1);
+    return request;
+}
+
+}  // namespace
+
+TraceOptions ParseTraceOptions(const std::vector<std::string>& arguments,
+                               const std::string& defaultContentFolder) {
+    TraceOptions options;
+    options.contentFolder = defaultContentFolder;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) {
+                throw UsageError(argument + " needs a value");
+            }
+            return arguments[++i];
+        };
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--content") {
+            options.contentFolder = value();
+        } else if (argument == "--frames") {
+            options.frames = ParseWhole<std::int64_t>(argument, value(), 0);
+        } else if (argument == "--input") {
+            options.inputFile = value();
+        } else if (argument == "--watch") {
+            options.watch = SplitNames(value());
+        } else if (argument == "--every") {
+            options.every = ParseWhole<std::int64_t>(argument, value(), 1);
+        } else if (argument == "--seed") {
+            options.seed = ParseWhole<std::uint32_t>(argument, value(), 0);
+        } else if (argument == "--screenshot") {
+            options.screenshots.push_back(ParseScreenshot(value()));
+        } else if (argument == "--screen") {
+            options.screen = true;
+        } else if (argument == "--visible") {
+            options.visible = true;
+        } else if (argument == "--sound") {
+            options.sound = true;
+        } else if (argument.starts_with("-") && argument.size() > 1) {
+            throw UsageError("unknown option " + argument + " (see --help)");
+        } else if (options.level.empty()) {
+            options.level = argument;
+        } else {
+            throw UsageError("one level at a time: \"" + options.level + "\" and \"" + argument +
+                             "\"");
+        }
+    }
+    if (options.level.empty() && !options.help) {
+        throw UsageError("which level? (see --help)");
+    }
+    return options;
+}
+
+std::string TraceUsage() {
+    return R"(Usage: velmora-trace [options] LEVEL
+
+Runs a level of the game's content folder frame by frame, exactly as the game runs it (fixed
+0.016 s steps, the real window, OpenGL and sound), without waiting between frames, and prints
+the state of its objects as JSON lines on standard output. The game's own messages go to
+standard error.
+
+LEVEL is a name of the level list (Gameplay/Levels.txt), loaded as a playable level after every
+sound and image of the asset lists is loaded.
+
+Options:
+  --content DIR        the content folder to run in (default: the game's own)
+  --frames N           how many frames to run (default 600); stops early when the game quits
+  --input FILE         replays input, one event a line:
+                         FRAME key KEY down|up
+                         FRAME axis I VALUE
+                         FRAME button I down|up
+                       KEY is a GLFW key code or a name: SPACE, ENTER, ESCAPE, BACKSPACE,
+                       LEFT, RIGHT, UP, DOWN, A to Z, 0 to 9. Frames count from 1; the events
+                       of frame F reach the window before that frame's update (frame 0: before
+                       the first). An axis or button line presents a gamepad. Blank lines and
+                       lines starting with # are ignored.
+  --watch NAME[,NAME]  the objects to print (default: every object)
+  --every K            print after every K-th frame (default 1); frame 0, right after loading,
+                       is always printed
+  --seed N             the seed of the game's random numbers (default 1)
+  --screenshot F:FILE  writes the frame drawn at frame F as a PNG picture (repeatable)
+  --screen             load LEVEL as a screen instead of a playable level
+  --visible            show the window (it is hidden otherwise)
+  --sound              play sound on the default output (otherwise a silent output mixes it)
+  --help               this text
+
+Each printed line is one object of the topmost space, in the space's order:
+  {"frame":F,"space":S,"name":N,"alive":B,"transform":{...},"rigidBody":{...},
+   "movingGearCollider":{...},"inputController":{...},"sprite":{...},"camera":{...}}
+with only the parts the object has. Floats read back to the same single-precision value.
+The last line is {"frame":N,"stack":[bottom space, ..., top space],"boosts":n}.
+
+Exit status: 0 when it ran, 2 for bad arguments or input files.
+)";
+}

@@ -1,0 +1,139 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <GLFW/glfw3.h>
+
+#include "Core/Engine.h"
+#include "Core/LevelList.h"
+#include "Core/LevelLoader.h"
+#include "InputScript.h"
+#include "StateWriter.h"
+#include "TraceOptions.h"
+#include "systems/AssetLists.h"
+#include "systems/GameplaySystem.h"
+#include "systems/Graphics.h"
+#include "systems/Physics.h"
+#include "systems/ScriptedGamepad.h"
+#include "systems/SoundSystem.h"
+#include "systems/Window.h"
+
+namespace {
+
+constexpr int BadUsage = 2;
+
+// Standard output carries only the JSON lines: everything the game prints goes to standard
+// error, including what libraries write to the standard output's file descriptor.
+std::FILE* TakeStandardOutput() {
+    std::fflush(stdout);
+    const int json = ::dup(STDOUT_FILENO);
+    ::dup2(STDERR_FILENO, STDOUT_FILENO);
+    return ::fdopen(json, "w");
+}
+
+void Apply(const InputEvent& event, Window& window, ScriptedGamepad* gamepad) {
+    switch (event.kind) {
+        case InputEvent::Kind::Key:
+            window.OnKey(event.code, event.down ? GLFW_PRESS : GLFW_RELEASE);
+            break;
+        case InputEvent::Kind::Axis:
+            if (gamepad->axes.size() <= static_cast<std::size_t>(event.code)) {
+                gamepad->axes.resize(event.code + 1, 0.0f);
+            }
+            gamepad->axes[event.code] = event.value;
+            break;
+        case InputEvent::Kind::Button:
+            if (gamepad->buttons.size() <= static_cast<std::size_t>(event.code)) {
+                gamepad->buttons.resize(event.code + 1, 0);
+            }
+            gamepad->buttons[event.code] = event.down ? GLFW_PRESS : GLFW_RELEASE;
+            break;
+    }
+}
+
+std::vector<std::string> StackNames() {
+    std::vector<std::string> names;
+    for (const auto& space : Engine::Instance().spaces) {
+        names.push_back(space->name);
+    }
+    return names;
+}
+
+int Run(const TraceOptions& options, const InputScript& script, std::FILE* json) {
+    auto window = std::make_shared<Window>();
+    window->visible = options.visible;
+    ScriptedGamepad* gamepad = nullptr;
+    if (script.UsesGamepad()) {
+        auto scripted = std::make_unique<ScriptedGamepad>();
+        gamepad = scripted.get();
+        window->SetGamepad(std::move(scripted));
+    }
+    auto gameplay = std::make_shared<GameplaySystem>();
+
+    Engine& engine = Engine::Instance();
+    engine.Startup({window, std::make_shared<SoundSystem>(), std::make_shared<Physics>(),
+                    std::make_shared<Graphics>(), gameplay});
+    LevelList::Read("Gameplay/Levels.txt");
+    AssetLists::LoadSounds();
+    LoadLevel(options.level, options.screen ? ScreenMode : PlayableLevelMode);
+
+    StateWriter writer(json, options.watch);
+    writer.WriteFrame(0, *engine.CurrentSpace());
+    std::int64_t frame = 0;
+    while (frame < options.frames && engine.running) {
+        ++frame;
+        for (const InputEvent& event : script.EventsOf(frame)) {
+            Apply(event, *window, gamepad);
+        }
+        engine.RunFrame();
+        if (frame % options.every == 0 && engine.CurrentSpace() != nullptr) {
+            writer.WriteFrame(frame, *engine.CurrentSpace());
+        }
+    }
+    writer.WriteSummary(frame, StackNames(), gameplay->boostCount);
+
+    engine.DestroySpaces();
+    engine.Shutdown();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    TraceOptions options;
+    InputScript script;
+    try {
+        options =
+            ParseTraceOptions(std::vector<std::string>(argv + 1, argv + argc), VELMORA_CONTENT_DIR);
+        if (options.help) {
+            std::cout << TraceUsage();
+            return 0;
+        }
+        if (!options.inputFile.empty()) {
+            std::ifstream input(options.inputFile);
+            if (!input) {
+                throw UsageError("cannot read the input file " + options.inputFile);
+            }
+            script = InputScript::Read(input, options.inputFile);
+        }
+        if (::chdir(options.contentFolder.c_str()) != 0) {
+            throw UsageError("cannot enter the content folder " + options.contentFolder);
+        }
+    } catch (const UsageError& error) {
+        std::cerr << "velmora-trace: " << error.what() << std::endl;
+        return BadUsage;
+    }
+    if (!options.sound) {
+        ::setenv("ALSOFT_DRIVERS", "null", 1);
+    }
+    std::FILE* json = TakeStandardOutput();
+    const int status = Run(options, script, json);
+    std::fclose(json);
+    return status;
+}
