@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <GL/glew.h>
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -23,6 +24,7 @@
 #include "components/Camera.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
+#include "systems/SoundSystem.h"
 #include "systems/Window.h"
 
 // The lines the level editor writes before the objects; the reader skips them unread.
@@ -200,8 +202,9 @@ inline std::string Text(const std::string& text, float x, float y, float scale,
 
 }  // namespace level
 
-// The real window, graphics system and game flow, in a content folder of the test's own that
-// holds the game's shaders and font; Textures/ is the test's to fill before SetUpGraphics.
+// The real window, sound (on OpenAL Soft's null output), graphics system and game flow, in a
+// content folder of the test's own that holds the game's shaders and font; Textures/ is the test's
+// to fill before SetUpGraphics.
 class DrawingTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -216,13 +219,20 @@ protected:
         Engine& engine = Engine::Instance();
         window = std::make_shared<Window>();
         graphics = std::make_shared<Graphics>();
+        sound = std::make_shared<SoundSystem>();
         gameplay = std::make_shared<GameplaySystem>();
         // The restart's music step needs no sound system while the music counts as muted.
         gameplay->musicMuted = true;
         engine.AddSystem(window);
+        engine.AddSystem(sound);
         engine.AddSystem(graphics);
         engine.AddSystem(gameplay);
         window->Initialize();
+        sound->Initialize();
+        // Re-decorating the window at start makes X take the focus away and give it back: the
+        // round trip queues those events, and the poll handles them before the test begins.
+        glfwGetWindowAttrib(window->handle, GLFW_FOCUSED);
+        glfwPollEvents();
     }
 
     void TearDown() override {
@@ -268,6 +278,7 @@ protected:
     std::unique_ptr<ContentFolder> content;
     std::filesystem::path previousFolder;
     std::shared_ptr<Window> window;
+    std::shared_ptr<SoundSystem> sound;
     std::shared_ptr<Graphics> graphics;
     std::shared_ptr<GameplaySystem> gameplay;
 };
