@@ -58,6 +58,11 @@ void Engine::LoadFirstLevel() {
 }
 
 void Engine::RunFrame() {
+    DrawFrame();
+    PresentFrame();
+}
+
+void Engine::DrawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     if (Space* space = CurrentSpace()) {
@@ -69,6 +74,9 @@ void Engine::RunFrame() {
     }
     glFlush();
     glFinish();
+}
+
+void Engine::PresentFrame() {
     if (const auto window = TryGetSystem<Window>(); window && window->handle) {
         glfwSwapBuffers(window->handle);
     }

@@ -42,6 +42,12 @@ public:
     // or graphics system registered. The caller ticks the limiter.
     void RunFrame();
 
+    // The two halves of a frame, for tools that read the drawn frame before it is presented:
+    // everything up to the finished drawing, then the buffer swap and the freeing of removed
+    // spaces.
+    void DrawFrame();
+    void PresentFrame();
+
     // Frames until the running flag is cleared, each capped by the limiter.
     void FrameLoop();
 

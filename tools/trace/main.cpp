@@ -14,14 +14,17 @@
 #include "Core/LevelList.h"
 #include "Core/LevelLoader.h"
 #include "InputScript.h"
+#include "Screenshot.h"
 #include "StateWriter.h"
 #include "TraceOptions.h"
+#include "components/InputController.h"
 #include "systems/AssetLists.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
 #include "systems/ScriptedGamepad.h"
 #include "systems/SoundSystem.h"
+#include "systems/TextureRegistry.h"
 #include "systems/Window.h"
 
 namespace {
@@ -76,11 +79,16 @@ int Run(const TraceOptions& options, const InputScript& script, std::FILE* json)
     }
     auto gameplay = std::make_shared<GameplaySystem>();
 
+    // Everything the game would seed from the clock takes the given seed.
+    std::srand(options.seed);
+    InputController::seedOverride = options.seed;
+
     Engine& engine = Engine::Instance();
     engine.Startup({window, std::make_shared<SoundSystem>(), std::make_shared<Physics>(),
                     std::make_shared<Graphics>(), gameplay});
     LevelList::Read("Gameplay/Levels.txt");
     AssetLists::LoadSounds();
+    TextureRegistry::LoadSpriteList();
     LoadLevel(options.level, options.screen ? ScreenMode : PlayableLevelMode);
 
     StateWriter writer(json, options.watch);
@@ -91,7 +99,13 @@ int Run(const TraceOptions& options, const InputScript& script, std::FILE* json)
         for (const InputEvent& event : script.EventsOf(frame)) {
             Apply(event, *window, gamepad);
         }
-        engine.RunFrame();
+        engine.DrawFrame();
+        for (const ScreenshotRequest& screenshot : options.screenshots) {
+            if (screenshot.frame == frame) {
+                WriteScreenshot(screenshot.file, window->width, window->height);
+            }
+        }
+        engine.PresentFrame();
         if (frame % options.every == 0 && engine.CurrentSpace() != nullptr) {
             writer.WriteFrame(frame, *engine.CurrentSpace());
         }

@@ -1,0 +1,203 @@
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <SOIL/SOIL.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+// velmora-trace run on the sample level of the game's content folder, as a level maker runs it.
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TraceRun {
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string output;
+    std::string errors;
+};
+
+class TraceToolTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("velmora-trace-") + test->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    TraceRun Trace(const std::string& arguments) {
+        const fs::path errors = folder / "stderr.txt";
+        const std::string command =
+            std::string(VELMORA_TRACE_PROGRAM) + " " + arguments + " 2>" + errors.string();
+        TraceRun run;
+        std::FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        for (std::size_t read; (read = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) {
+            run.output.append(buffer, read);
+        }
+        const int wait = ::pclose(pipe);
+        run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        std::istringstream lines(run.output);
+        for (std::string line; std::getline(lines, line);) {
+            run.lines.push_back(line);
+        }
+        std::ifstream errorText(errors);
+        run.errors.assign(std::istreambuf_iterator<char>(errorText), {});
+        return run;
+    }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name) << text;
+        return (folder / name).string();
+    }
+
+    static std::string SampleReplay() {
+        return std::string(VELMORA_CONTENT_FOLDER) + "/Replays/Sample.input";
+    }
+
+    fs::path folder;
+};
+
+// The line of one frame, found by its leading frame number.
+std::string FrameLine(const TraceRun& run, int frame) {
+    const std::string start = "{\"frame\":" + std::to_string(frame) + ",\"space\"";
+    for (const std::string& line : run.lines) {
+        if (line.starts_with(start)) {
+            return line;
+        }
+    }
+    ADD_FAILURE() << "no line for frame " << frame;
+    return "";
+}
+
+std::vector<float> Floats(const std::string& line, const std::string& key) {
+    const std::size_t at = line.find("\"" + key + "\":[");
+    std::vector<float> values;
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "no " << key << " in " << line;
+        return values;
+    }
+    const char* cursor = line.c_str() + at + key.size() + 4;
+    while (*cursor != ']') {
+        char* end = nullptr;
+        values.push_back(std::strtof(cursor, &end));
+        cursor = *end == ',' ? end + 1 : end;
+    }
+    return values;
+}
+
+float Float(const std::string& line, const std::string& key) {
+    const std::size_t at = line.find("\"" + key + "\":");
+    return at == std::string::npos ? NAN : std::strtof(line.c_str() + at + key.size() + 3, nullptr);
+}
+
+bool Has(const std::string& line, const std::string& fragment) {
+    return line.find(fragment) != std::string::npos;
+}
+
+TEST_F(TraceToolTest, FallingPlayerComesToRestOnTheBoxTop) {
+    const TraceRun run = Trace("--frames 40 --watch velmo sample");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    ASSERT_EQ(run.lines.size(), 42u);  // frames 0 to 40, then the summary
+    EXPECT_EQ(Floats(FrameLine(run, 0), "translation"), (std::vector<float>{0, 6, 0}));
+    for (int frame = 25; frame <= 40; ++frame) {
+        const std::string line = FrameLine(run, frame);
+        EXPECT_EQ(Floats(line, "translation")[1], 2.0f) << line;
+        EXPECT_TRUE(Has(line, "\"grounded\":true")) << line;
+        EXPECT_TRUE(Has(line, "\"ground\":\"ground\"")) << line;
+    }
+    EXPECT_EQ(run.lines.back(), "{\"frame\":40,\"stack\":[\"sample\"],\"boosts\":0}");
+}
+
+TEST_F(TraceToolTest, PlayerCarriedByATurningGearStaysAtTheCarryingRadius) {
+    const TraceRun run = Trace("--frames 119 --watch velmo --input " + SampleReplay() + " sample");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    int carried = 0;
+    for (int frame = 2; frame <= 119; ++frame) {
+        // The frame that attaches the player meshes it where it met the gear; the carrying
+        // begins with the next one.
+        const std::string line = FrameLine(run, frame);
+        if (!Has(FrameLine(run, frame - 1), "\"attached\":true")) {
+            continue;
+        }
+        ++carried;
+        const std::vector<float> at = Floats(line, "translation");
+        EXPECT_EQ(Floats(line, "pivot"), (std::vector<float>{10, 8, 0})) << line;
+        EXPECT_FLOAT_EQ(Float(line, "orbitRadius"), 3.7f);
+        EXPECT_NEAR(std::hypot(at[0] - 10.0f, at[1] - 8.0f), 3.7f, 1e-4f) << line;
+        EXPECT_TRUE(Has(line, "\"contacts\":[\"gear\"]")) << line;
+    }
+    EXPECT_GT(carried, 50);
+    EXPECT_TRUE(Has(FrameLine(run, 119), "\"attached\":true"));
+}
+
+TEST_F(TraceToolTest, SpaceWhileCarriedLaunchesThePlayer) {
+    const TraceRun run = Trace("--frames 125 --watch velmo --input " + SampleReplay() + " sample");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::string launch = FrameLine(run, 120);
+    EXPECT_TRUE(Has(launch, "\"attached\":false")) << launch;
+    EXPECT_TRUE(Has(launch, "\"launched\":true")) << launch;
+    const std::vector<float> before = Floats(FrameLine(run, 119), "translation");
+    const std::vector<float> after = Floats(FrameLine(run, 125), "translation");
+    EXPECT_GT(std::hypot(after[0] - 10.0f, after[1] - 8.0f), 4.0f);  // off the gear
+    EXPECT_GT(after[0], before[0]);
+}
+
+TEST_F(TraceToolTest, MalformedInputIsRejectedWithItsLineBeforeAnythingRuns) {
+    const std::string input = Write("bad.input", "1 key D down\n# fine\n2 key D sideways\n");
+    const TraceRun run = Trace("--input " + input + " sample");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.output.empty());
+    EXPECT_THAT(run.errors, testing::StartsWith("velmora-trace: " + input + ":3: "));
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1);
+
+    EXPECT_EQ(Trace("--frames many sample").status, 2);
+    EXPECT_EQ(Trace("--content /no/such/folder sample").status, 2);
+}
+
+TEST_F(TraceToolTest, SameInputGivesTheSameOutput) {
+    const std::string arguments = "--frames 130 --every 3 --input " + SampleReplay() + " sample";
+    const TraceRun first = Trace(arguments);
+    const TraceRun second = Trace(arguments);
+    ASSERT_EQ(first.status, 0) << first.errors;
+    EXPECT_FALSE(first.output.empty());
+    EXPECT_EQ(first.output, second.output);
+}
+
+TEST_F(TraceToolTest, ScreenshotShowsTheDrawnFrame) {
+    const std::string picture = (folder / "frame30.png").string();
+    const TraceRun run = Trace("--frames 30 --watch none --screenshot 30:" + picture + " sample");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    unsigned char* pixels =
+        SOIL_load_image(picture.c_str(), &width, &height, &channels, SOIL_LOAD_RGBA);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_GT(width, 0);
+    EXPECT_GT(height, 0);
+    // The ground box is drawn in its own colour (0.55, 0.4, 0.25) on the black clear colour.
+    int groundPixels = 0;
+    for (int i = 0; i < width * height; ++i) {
+        const unsigned char* p = pixels + 4 * i;
+        if (std::abs(p[0] - 140) <= 2 && std::abs(p[1] - 102) <= 2 && std::abs(p[2] - 64) <= 2) {
+            ++groundPixels;
+        }
+    }
+    SOIL_free_image_data(pixels);
+    EXPECT_GT(groundPixels, 1000);
+}
+
+}  // namespace
