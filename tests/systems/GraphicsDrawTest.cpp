@@ -75,10 +75,10 @@ TEST_F(GraphicsDrawTest, ObjectsBeyondTheCullingMarginAreNotDrawn) {
 }
 
 TEST_F(GraphicsDrawTest, HiddenAndDeadObjectsDrawNothingWhileTheirCameraStillSteps) {
+    // The camera's own object carries a hidden sprite.
     Space* space = PushLevel(
-        level::Object("CameraComp", level::Place(0, 0, 1, 1) + level::View(Far, 0.5f, 0, true)) +
-        level::Object("hidden",
-                      level::Place(-3, 0, 1, 1) + level::Picture("red", "1, 1, 1, 1", false)) +
+        level::Object("CameraComp", level::Place(0, 0, 1, 1) + level::View(Far, 0.5f, 0, true) +
+                                        level::Picture("red", "1, 1, 1, 1", false)) +
         level::Object("dead", level::Place(3, 0, 1, 1) + level::Picture("green")));
     space->FindObject("dead")->alive = false;
     auto& camera = *space->FindObject("CameraComp")->FindComponent<Transform>();
@@ -86,6 +86,9 @@ TEST_F(GraphicsDrawTest, HiddenAndDeadObjectsDrawNothingWhileTheirCameraStillSte
     const Frame frame = Draw();
     EXPECT_FALSE(frame.AnyLit(0, 0, frame.Width(), frame.Height()));
     EXPECT_FLOAT_EQ(camera.translation.x, 0.5f);
+
+    space->FindObject("dead")->alive = true;
+    EXPECT_TRUE(Near(PixelAt(Draw(), 3, 0, 0.5f, 0), Green)) << "drawn once alive again";
 }
 
 TEST_F(GraphicsDrawTest, FlippedSpritesAreMirroredAndTinted) {
