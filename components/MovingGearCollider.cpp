@@ -16,13 +16,14 @@ void MovingGearCollider::Initialize() {
 
 void MovingGearCollider::OnUpdate(UpdateMessage* message) {
     UpdateActions(static_cast<float>(message->dt));
-    auto* input = owner->GetComponent<InputController>();
-    if (!VELMORA_ASSERT(rigidBody != nullptr) || !VELMORA_ASSERT(transform != nullptr) ||
-        input == nullptr) {
+    if (!VELMORA_ASSERT(rigidBody != nullptr) || !VELMORA_ASSERT(transform != nullptr)) {
         return;
     }
+    // Without a controller (reported) the player is never launched.
+    auto* input = owner->GetComponent<InputController>();
+    const bool launched = input != nullptr && input->launched;
 
-    if (!contacts.empty() && !input->launched) {
+    if (!contacts.empty() && !launched) {
         GameObject* carrier = contacts.front();
         rigidBody->attached = true;
         rigidBody->acceleration = glm::vec3(0.0f);
@@ -42,7 +43,7 @@ void MovingGearCollider::OnUpdate(UpdateMessage* message) {
     } else {
         rigidBody->pivot = transform->translation;
     }
-    if (contacts.empty()) {
+    if (contacts.empty() && input != nullptr) {
         input->launched = false;
     }
     MovingGearColliderCenter = transform->translation + MovingGearColliderOffset;
