@@ -12,6 +12,7 @@ namespace {
 constexpr int KeySpace = 32;
 constexpr int KeyA = 65;
 constexpr int KeyD = 68;
+constexpr int KeyRight = 262;
 constexpr int KeyLeft = 263;
 
 using BoxColliderTest = PhysicsLevelTest;
@@ -84,9 +85,17 @@ TEST_F(BoxColliderTest, StandingGearPushedOffAWallKeepsAThirdOfItsMotionReversed
     EXPECT_FLOAT_EQ(body.velocity.x, -0.6f);
     EXPECT_EQ(body.velocity.y, 0.0f);
 
+    // The wall on the right blocks D but not the Right arrow.
     Press(KeyD);
     Frames();
     EXPECT_EQ(body.acceleration.x, 0.0f);
+    Release(KeyD);
+    Of<Transform>("velmo").translation.x = 2.5f;
+    Frames();
+    ASSERT_NE(player.rightWall, nullptr);
+    Press(KeyRight);
+    Frames();
+    EXPECT_FLOAT_EQ(body.acceleration.x, 0.9f);
 }
 
 TEST_F(BoxColliderTest, HittingABoxFromBelowKnocksThePlayerOffItsGear) {
