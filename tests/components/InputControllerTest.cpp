@@ -72,14 +72,6 @@ TEST_F(InputControllerTest, GoalKeyDetachesThePlayerAndMovesItWithTheCamera) {
     EXPECT_TRUE(Of<MovingGearCollider>("velmo").contacts.empty());
 }
 
-TEST_F(InputControllerTest, GoalKeyWithoutAGoalDoesNothing) {
-    Load(Gear("g1", 0, 0, -0.1f) + Player(0, 3) + Object("CameraComp", Place(1, 1)));
-    Frames(3);
-    Press(KeyP);
-    Frames();
-    EXPECT_TRUE(Of<RigidBody>("velmo").attached);
-}
-
 TEST_F(InputControllerTest, DisabledControllerIgnoresEveryKey) {
     Load(Player(0, 0));
     Of<InputController>("velmo").disabled = true;

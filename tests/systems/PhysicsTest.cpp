@@ -36,16 +36,6 @@ TEST_F(PhysicsTest, GhostPlayerMeetsNothing) {
     EXPECT_LT(Of<Transform>("velmo").translation.y, -5.0f);  // fell through both
 }
 
-TEST_F(PhysicsTest, GearThatIsAlsoABoxIsOnlyMeshedWith) {
-    Load(Gear("g1", 0, 0, -0.1f,
-              Section("BoxColliderComponent =", "Vec3 BoxColliderSize = [2, 2, 1],\n")) +
-         Player(0, 2.5f));
-    Frames();
-    EXPECT_EQ(Of<MovingGearCollider>("velmo").contacts.size(), 1u);
-    EXPECT_EQ(Of<MovingGearCollider>("velmo").leftWall, nullptr);
-    EXPECT_EQ(Of<MovingGearCollider>("velmo").ground, nullptr);
-}
-
 TEST_F(PhysicsTest, GearsBeyondTwentyPlayerRadiiAreNeverTested) {
     // A far gear would prune the player's first contact if it were tested.
     Load(Gear("g1", 0, 0, -0.1f) + Gear("g2", 5.6f, 0, 0.1f) + Gear("far", 0, 30, 0) +
