@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <GLFW/glfw3.h>
+
 #include "Core/Engine.h"
 #include "Core/GameObject.h"
 #include "components/MovingGearCollider.h"
@@ -13,14 +15,6 @@
 #include "systems/Window.h"
 
 namespace {
-constexpr int KeySpace = 32;
-constexpr int KeyA = 65;
-constexpr int KeyD = 68;
-constexpr int KeyO = 79;
-constexpr int KeyP = 80;
-constexpr int KeyEnter = 257;
-constexpr int KeyRight = 262;
-constexpr int KeyLeft = 263;
 constexpr float Steering = 1.0f;
 // The goal key drops the player just above the goal.
 constexpr float AboveGoal = 5.0f;
@@ -43,10 +37,10 @@ void InputController::OnUpdate(UpdateMessage* message) {
         return;
     }
     const auto window = GetSystem<Window>();
-    if (window->IsTriggered(KeyO)) {
+    if (window->IsTriggered(GLFW_KEY_O)) {
         autoPlay = !autoPlay;
     }
-    if (window->IsTriggered(KeyP)) {
+    if (window->IsTriggered(GLFW_KEY_P)) {
         MoveToGoal();
     }
     if (!VELMORA_ASSERT(rigidBody != nullptr)) {
@@ -57,7 +51,7 @@ void InputController::OnUpdate(UpdateMessage* message) {
     }
 
     if (rigidBody->attached) {
-        if (window->IsTriggered(KeySpace) || window->IsTriggered(KeyEnter)) {
+        if (window->IsTriggered(GLFW_KEY_SPACE) || window->IsTriggered(GLFW_KEY_ENTER)) {
             PlayJumpSound();
             LaunchOffGear();
         }
@@ -66,15 +60,15 @@ void InputController::OnUpdate(UpdateMessage* message) {
 
     // A wall record blocks only the letter key, into which the window merges the stick.
     const bool rightWall = movingGear != nullptr && movingGear->rightWall != nullptr;
-    if ((!rightWall && window->IsPressed(KeyD)) || window->IsPressed(KeyRight)) {
+    if ((!rightWall && window->IsPressed(GLFW_KEY_D)) || window->IsPressed(GLFW_KEY_RIGHT)) {
         rigidBody->acceleration.x += Steering;
     }
     const bool leftWall = movingGear != nullptr && movingGear->leftWall != nullptr;
-    if ((!leftWall && window->IsPressed(KeyA)) || window->IsPressed(KeyLeft)) {
+    if ((!leftWall && window->IsPressed(GLFW_KEY_A)) || window->IsPressed(GLFW_KEY_LEFT)) {
         rigidBody->acceleration.x -= Steering;
     }
     if (rigidBody->grounded) {
-        if (window->IsTriggered(KeyEnter) || window->IsTriggered(KeySpace)) {
+        if (window->IsTriggered(GLFW_KEY_ENTER) || window->IsTriggered(GLFW_KEY_SPACE)) {
             PlayJumpSound();
             JumpFromBox();
         }

@@ -1,5 +1,7 @@
 #include "systems/GameplaySystem.h"
 
+#include <GLFW/glfw3.h>
+
 #include "Core/Engine.h"
 #include "Core/LevelLoader.h"
 #include "components/Button.h"
@@ -10,11 +12,6 @@
 #include "systems/Window.h"
 
 namespace {
-
-constexpr int KeyEnter = 257;
-constexpr int KeyEscape = 256;
-constexpr int KeyN = 78;
-constexpr int KeyY = 89;
 
 // The components stepped here, in the order each object's are stepped.
 constexpr ComponentType GameplayComponents[] = {
@@ -64,11 +61,11 @@ void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
 void GameplaySystem::RunQuitConfirmation(Space& space) {
     ShowPicturePair(space.FindObject("confirmation"));
     const auto window = GetSystem<Window>();
-    if (window->IsTriggered(KeyN) || window->IsTriggered(KeyEscape)) {
+    if (window->IsTriggered(GLFW_KEY_N) || window->IsTriggered(GLFW_KEY_ESCAPE)) {
         CloseScreen();
         return;
     }
-    if (window->IsTriggered(KeyY) || window->IsTriggered(KeyEnter)) {
+    if (window->IsTriggered(GLFW_KEY_Y) || window->IsTriggered(GLFW_KEY_ENTER)) {
         Engine::Instance().running = false;
     }
 }

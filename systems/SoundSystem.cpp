@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include <GLFW/glfw3.h>
+
 #include "Core/ContentFile.h"
 #include "Core/Engine.h"
 #include "audio/Channel.h"
@@ -16,8 +18,8 @@ constexpr int MaxChannels = 512;
 constexpr float PlayerGroupVolume = 0.05f;
 constexpr float PlayerGroupPitch = 0.4f;
 // The keys 1 and 2.
-constexpr int FadeOutKey = 49;
-constexpr int FadeInKey = 50;
+constexpr int FadeOutKey = GLFW_KEY_1;
+constexpr int FadeInKey = GLFW_KEY_2;
 }  // namespace
 
 SoundSystem::SoundSystem()

@@ -17,10 +17,6 @@
 
 namespace {
 
-constexpr int KeyA = 65;
-constexpr int KeyD = 68;
-constexpr int KeyW = 87;
-constexpr int KeyS = 83;
 constexpr double StickDeadZone = 0.4;
 constexpr std::size_t BoostAxisX = 4;
 constexpr std::size_t BoostAxisY = 3;
@@ -42,7 +38,7 @@ constexpr float LetterboxHeightPerWidth = 0.5625f;
 constexpr float LetterboxWidthPerHeight = 1.7777778f;
 
 bool IsStickKey(int key) {
-    return key == KeyA || key == KeyD || key == KeyW || key == KeyS;
+    return key == GLFW_KEY_A || key == GLFW_KEY_D || key == GLFW_KEY_W || key == GLFW_KEY_S;
 }
 
 float Axis(std::span<const float> axes, std::size_t index) {
@@ -138,10 +134,10 @@ void Window::Initialize() {
     ToggleFullScreen();
     ToggleFullScreen();
 
-    buttonBindings.emplace(257, 0);  // Enter
-    buttonBindings.emplace(256, 1);  // Escape
-    buttonBindings.emplace(77, 7);   // M
-    buttonBindings.emplace(82, 6);   // R
+    buttonBindings.emplace(GLFW_KEY_ENTER, 0);
+    buttonBindings.emplace(GLFW_KEY_ESCAPE, 1);
+    buttonBindings.emplace(GLFW_KEY_M, 7);
+    buttonBindings.emplace(GLFW_KEY_R, 6);
 }
 
 void Window::Update(float, Space*) {
@@ -289,10 +285,10 @@ bool Window::MergeGamepad(int key) {
 void Window::ApplyStickRule(std::span<const float> axes) {
     const double x = Axis(axes, 0);
     const double y = Axis(axes, 1);
-    keys[KeyA] = x < -StickDeadZone ? 1 : 0;
-    keys[KeyD] = x > StickDeadZone ? 1 : 0;
-    keys[KeyW] = y < -StickDeadZone ? 1 : 0;
-    keys[KeyS] = y > StickDeadZone ? 1 : 0;
+    keys[GLFW_KEY_A] = x < -StickDeadZone ? 1 : 0;
+    keys[GLFW_KEY_D] = x > StickDeadZone ? 1 : 0;
+    keys[GLFW_KEY_W] = y < -StickDeadZone ? 1 : 0;
+    keys[GLFW_KEY_S] = y > StickDeadZone ? 1 : 0;
 }
 
 bool Window::IsTriggered(int key) {

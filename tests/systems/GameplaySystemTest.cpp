@@ -17,11 +17,6 @@
 
 namespace {
 
-constexpr int KeyEnter = 257;
-constexpr int KeyEscape = 256;
-constexpr int KeyN = 78;
-constexpr int KeyY = 89;
-
 // Logs the updates it receives under its label.
 class UpdateLog : public Component {
 public:
@@ -108,23 +103,23 @@ TEST_F(GameplaySystemTest, QuitConfirmationGoesBackOnNOrEscape) {
     Push("confirmation", 0);
     graphics->currentCamera = nullptr;
 
-    Tap(KeyN);
+    Tap(GLFW_KEY_N);
     EXPECT_EQ(Engine::Instance().CurrentSpace(), level);
     EXPECT_EQ(graphics->currentCamera, camera);
     EXPECT_TRUE(Engine::Instance().running);
 
     Push("quit", 0);
-    Tap(KeyEscape);
+    Tap(GLFW_KEY_ESCAPE);
     EXPECT_EQ(Engine::Instance().CurrentSpace(), level);
 }
 
 TEST_F(GameplaySystemTest, QuitConfirmationEndsTheGameOnYOrEnter) {
     Push("confirmation", 0);
-    Tap(KeyY);
+    Tap(GLFW_KEY_Y);
     EXPECT_FALSE(Engine::Instance().running);
 
     Engine::Instance().running = true;
-    Tap(KeyEnter);
+    Tap(GLFW_KEY_ENTER);
     EXPECT_FALSE(Engine::Instance().running);
     EXPECT_EQ(Engine::Instance().spaces.size(), 1u);
 }

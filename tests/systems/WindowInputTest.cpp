@@ -14,13 +14,6 @@
 // The input queries with scripted key events and a scripted gamepad; no window is opened.
 namespace {
 
-constexpr int KeyA = 65;
-constexpr int KeyD = 68;
-constexpr int KeyP = 80;
-constexpr int KeyW = 87;
-constexpr int KeyS = 83;
-constexpr int KeyEnter = 257;
-
 class WindowInputTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -46,16 +39,16 @@ protected:
 };
 
 TEST_F(WindowInputTest, TriggerIsSeenOncePerPressByEachQuery) {
-    window->OnKey(KeyEnter, GLFW_PRESS);
-    EXPECT_TRUE(window->IsTriggered(KeyEnter));
-    EXPECT_FALSE(window->IsTriggered(KeyEnter));  // same frame, second query
-    window->OnKey(KeyEnter, GLFW_REPEAT);         // held across frames
-    EXPECT_FALSE(window->IsTriggered(KeyEnter));
-    EXPECT_TRUE(window->IsPressed(KeyEnter));
-    window->OnKey(KeyEnter, GLFW_RELEASE);
-    EXPECT_FALSE(window->IsTriggered(KeyEnter));
-    window->OnKey(KeyEnter, GLFW_PRESS);
-    EXPECT_TRUE(window->IsTriggered(KeyEnter));
+    window->OnKey(GLFW_KEY_ENTER, GLFW_PRESS);
+    EXPECT_TRUE(window->IsTriggered(GLFW_KEY_ENTER));
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_ENTER));  // same frame, second query
+    window->OnKey(GLFW_KEY_ENTER, GLFW_REPEAT);         // held across frames
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_ENTER));
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_ENTER));
+    window->OnKey(GLFW_KEY_ENTER, GLFW_RELEASE);
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_ENTER));
+    window->OnKey(GLFW_KEY_ENTER, GLFW_PRESS);
+    EXPECT_TRUE(window->IsTriggered(GLFW_KEY_ENTER));
 }
 
 TEST_F(WindowInputTest, KeyCodesOutsideTheTableAreIgnored) {
@@ -68,34 +61,34 @@ TEST_F(WindowInputTest, KeyCodesOutsideTheTableAreIgnored) {
 
 TEST_F(WindowInputTest, StickRuleSetsAllFourKeysWhicheverWasAsked) {
     ScriptedGamepad& pad = PlugInGamepad();
-    window->OnKey(KeyD, GLFW_PRESS);  // the keyboard is overruled by the stick
+    window->OnKey(GLFW_KEY_D, GLFW_PRESS);  // the keyboard is overruled by the stick
     pad.axes[0] = -0.9f;
-    EXPECT_FALSE(window->IsPressed(KeyD));
-    EXPECT_EQ(window->keys[KeyA], 1);
-    EXPECT_TRUE(window->IsPressed(KeyA));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_D));
+    EXPECT_EQ(window->keys[GLFW_KEY_A], 1);
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_A));
     pad.axes[0] = 0.39f;
-    EXPECT_FALSE(window->IsPressed(KeyD));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_D));
     // The stick is compared in double precision: 0.4f lies just above 0.4.
     pad.axes[0] = 0.4f;
-    EXPECT_TRUE(window->IsPressed(KeyD));
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_D));
     pad.axes[1] = 0.41f;
-    EXPECT_TRUE(window->IsPressed(KeyS));
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_S));
 }
 
 TEST_F(WindowInputTest, WithAGamepadUnboundKeysReadAsUp) {
     PlugInGamepad();
-    window->OnKey(KeyP, GLFW_PRESS);
-    EXPECT_FALSE(window->IsTriggered(KeyP));
-    EXPECT_FALSE(window->IsPressed(KeyP));
+    window->OnKey(GLFW_KEY_P, GLFW_PRESS);
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_P));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_P));
 }
 
 TEST_F(WindowInputTest, BoundKeysFollowTheirButtons) {
     ScriptedGamepad& pad = PlugInGamepad();
-    window->OnKey(KeyEnter, GLFW_PRESS);
-    EXPECT_FALSE(window->IsTriggered(KeyEnter));  // button 0 is up
+    window->OnKey(GLFW_KEY_ENTER, GLFW_PRESS);
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_ENTER));  // button 0 is up
     pad.buttons[0] = GLFW_PRESS;
-    EXPECT_TRUE(window->IsTriggered(KeyEnter));
-    EXPECT_FALSE(window->IsTriggered(KeyEnter));
+    EXPECT_TRUE(window->IsTriggered(GLFW_KEY_ENTER));
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_ENTER));
     pad.buttons[6] = GLFW_PRESS;
     EXPECT_TRUE(window->IsPressed(82));  // R
 }
@@ -103,9 +96,9 @@ TEST_F(WindowInputTest, BoundKeysFollowTheirButtons) {
 TEST_F(WindowInputTest, GamepadWithoutAxesLeavesTheKeyboardAlone) {
     ScriptedGamepad& pad = PlugInGamepad();
     pad.axes.clear();
-    window->OnKey(KeyP, GLFW_PRESS);
-    EXPECT_TRUE(window->IsPressed(KeyP));
-    EXPECT_TRUE(window->IsTriggered(KeyP));
+    window->OnKey(GLFW_KEY_P, GLFW_PRESS);
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_P));
+    EXPECT_TRUE(window->IsTriggered(GLFW_KEY_P));
 }
 
 // Records the boosts that reach it.
@@ -147,8 +140,8 @@ protected:
 TEST_F(GamepadBoostTest, RightStickBoostsOnceAlongTheStick) {
     pad->axes[4] = 0.9f;
     pad->axes[3] = -0.5f;
-    window->IsPressed(KeyA);
-    window->IsPressed(KeyD);  // latched: no second boost
+    window->IsPressed(GLFW_KEY_A);
+    window->IsPressed(GLFW_KEY_D);  // latched: no second boost
     ASSERT_EQ(listener->directions.size(), 1u);
     EXPECT_EQ(listener->directions[0], glm::vec3(0.9f, 0.5f, 0.0f));
     EXPECT_TRUE(gameplay->boostLatch);
@@ -157,13 +150,13 @@ TEST_F(GamepadBoostTest, RightStickBoostsOnceAlongTheStick) {
 
 TEST_F(GamepadBoostTest, LatchReleasesAfterItsDelayAndRestoresTheTrail) {
     pad->axes[4] = 0.9f;
-    window->IsPressed(KeyA);
+    window->IsPressed(GLFW_KEY_A);
     emitter->SizeMinimum = 5.0f;
     emitter->UseDefaultColor = false;
     pad->axes[4] = 0.0f;
     int calls = 0;
     while (gameplay->boostLatch && calls < 200) {
-        window->IsPressed(KeyW);
+        window->IsPressed(GLFW_KEY_W);
         ++calls;
     }
     EXPECT_FALSE(gameplay->boostLatch);
@@ -178,7 +171,7 @@ TEST_F(GamepadBoostTest, LatchReleasesAfterItsDelayAndRestoresTheTrail) {
 TEST_F(GamepadBoostTest, StickHeldOutBoostsAgainOnceTheDelayHasRun) {
     pad->axes[3] = -0.9f;
     for (int call = 0; call < 150; ++call) {
-        window->IsPressed(KeyS);
+        window->IsPressed(GLFW_KEY_S);
     }
     EXPECT_EQ(listener->directions.size(), 2u);
 }
@@ -186,18 +179,18 @@ TEST_F(GamepadBoostTest, StickHeldOutBoostsAgainOnceTheDelayHasRun) {
 TEST_F(GamepadBoostTest, NoBoostWithoutBoostsLeftOrWhileTeleporting) {
     pad->axes[3] = 0.9f;
     gameplay->boostCount = 0;
-    window->IsPressed(KeyA);
+    window->IsPressed(GLFW_KEY_A);
     gameplay->boostCount = 3;
     collider->teleporting = true;
-    window->IsPressed(KeyA);
+    window->IsPressed(GLFW_KEY_A);
     EXPECT_TRUE(listener->directions.empty());
     EXPECT_FALSE(gameplay->boostLatch);
 }
 
 TEST_F(GamepadBoostTest, OnlyStickKeysRunTheBoost) {
     pad->axes[3] = 0.9f;
-    window->IsPressed(KeyEnter);
-    window->IsTriggered(KeyA);
+    window->IsPressed(GLFW_KEY_ENTER);
+    window->IsTriggered(GLFW_KEY_A);
     EXPECT_TRUE(listener->directions.empty());
 }
 

@@ -6,17 +6,20 @@
 #include <cmath>
 #include <sstream>
 
+#include <GLFW/glfw3.h>
+
 #include "TraceOptions.h"
+#include "systems/Window.h"
 
 namespace {
 
-constexpr int KeyCount = 1024;
 constexpr int GamepadInputs = 16;
 
 const std::map<std::string, int>& KeyNames() {
     static const std::map<std::string, int> names = {
-        {"SPACE", 32},  {"ENTER", 257}, {"ESCAPE", 256}, {"BACKSPACE", 259},
-        {"RIGHT", 262}, {"LEFT", 263},  {"DOWN", 264},   {"UP", 265},
+        {"SPACE", GLFW_KEY_SPACE},         {"ENTER", GLFW_KEY_ENTER}, {"ESCAPE", GLFW_KEY_ESCAPE},
+        {"BACKSPACE", GLFW_KEY_BACKSPACE}, {"RIGHT", GLFW_KEY_RIGHT}, {"LEFT", GLFW_KEY_LEFT},
+        {"DOWN", GLFW_KEY_DOWN},           {"UP", GLFW_KEY_UP},
     };
     return names;
 }
@@ -33,7 +36,7 @@ bool ParseNumber(const std::string& word, Number& value) {
 int InputScript::KeyCode(const std::string& word) {
     int code = 0;
     if (ParseNumber(word, code)) {
-        return code >= 0 && code < KeyCount ? code : -1;
+        return code >= 0 && code < Window::KeyCount ? code : -1;
     }
     std::string upper = word;
     std::transform(upper.begin(), upper.end(), upper.begin(),
