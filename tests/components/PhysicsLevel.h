@@ -10,13 +10,13 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
-#include "../Core/LevelFiles.h"
 #include "../systems/TestSounds.h"
 #include "Core/Engine.h"
 #include "Core/LevelLoader.h"
 #include "Core/Space.h"
 #include "audio/Channel.h"
 #include "components/InputController.h"
+#include "support/LevelFiles.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "../Core/LevelFiles.h"
 #include "Core/Engine.h"
 #include "Core/Space.h"
+#include "support/LevelFiles.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/SoundSystem.h"
@@ -150,7 +150,7 @@ protected:
     void SetUp() override {
         ::setenv("ALSOFT_DRIVERS", "null", 0);
         content = std::make_unique<ScratchFolder>();
-        const auto source = std::filesystem::path(VELMORA_TEST_LEVELS) / "../../content";
+        const auto source = std::filesystem::path(VELMORA_CONTENT_FOLDER);
         std::filesystem::create_symlink(source / "Shaders", content->path / "Shaders");
         std::filesystem::create_symlink(source / "fonts", content->path / "fonts");
         std::filesystem::create_directories(content->path / "Textures");
