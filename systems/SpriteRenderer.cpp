@@ -21,28 +21,27 @@ constexpr GLfloat LineVertices[] = {
     1.0f, 0.0f, 0.0f,
 };
 constexpr GLsizei QuadVertexCount = 6;
+
+// A vertex array over a static buffer of the data, whose attribute 0 takes `components` floats
+// a vertex.
+void MakeVertexArray(const GLfloat* data, GLsizeiptr bytes, GLint components, GLuint& vertexArray,
+                     GLuint& buffer) {
+    glGenVertexArrays(1, &vertexArray);
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, bytes, data, GL_STATIC_DRAW);
+    glBindVertexArray(vertexArray);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, components, GL_FLOAT, GL_FALSE,
+                          components * static_cast<GLsizei>(sizeof(GLfloat)), nullptr);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindVertexArray(0);
+}
 }  // namespace
 
 SpriteRenderer::SpriteRenderer(const Shader& shader) : shader(shader), secondShader(shader) {
-    glGenVertexArrays(1, &quadVAO);
-    glGenBuffers(1, &quadVBO);
-    glBindBuffer(GL_ARRAY_BUFFER, quadVBO);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(QuadVertices), QuadVertices, GL_STATIC_DRAW);
-    glBindVertexArray(quadVAO);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(GLfloat), nullptr);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glBindVertexArray(0);
-
-    glGenVertexArrays(1, &lineVAO);
-    glGenBuffers(1, &lineVBO);
-    glBindBuffer(GL_ARRAY_BUFFER, lineVBO);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(LineVertices), LineVertices, GL_STATIC_DRAW);
-    glBindVertexArray(lineVAO);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 3 * sizeof(GLfloat), nullptr);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glBindVertexArray(0);
+    MakeVertexArray(QuadVertices, sizeof(QuadVertices), 4, quadVAO, quadVBO);
+    MakeVertexArray(LineVertices, sizeof(LineVertices), 3, lineVAO, lineVBO);
 }
 
 SpriteRenderer::~SpriteRenderer() {
