@@ -1,3 +1,5 @@
+#include <GLFW/glfw3.h>
+
 #include "PhysicsLevel.h"
 #include "components/BoxCollider.h"
 #include "components/MovingGearCollider.h"
@@ -8,12 +10,6 @@
 using namespace level;
 
 namespace {
-
-constexpr int KeySpace = 32;
-constexpr int KeyA = 65;
-constexpr int KeyD = 68;
-constexpr int KeyRight = 262;
-constexpr int KeyLeft = 263;
 
 using BoxColliderTest = PhysicsLevelTest;
 
@@ -35,7 +31,7 @@ TEST_F(BoxColliderTest, FallingGearLandsOnTheTopAndJumpsOffIt) {
     Frames(10);
     EXPECT_EQ(Of<Transform>("velmo").translation.y, 2.0f);
 
-    Press(KeySpace);
+    Press(GLFW_KEY_SPACE);
     Frames();
     EXPECT_GT(Of<Transform>("velmo").translation.y, 2.0f);
     EXPECT_FALSE(body.grounded);
@@ -59,15 +55,15 @@ TEST_F(BoxColliderTest, GearBelowTheTopIsPushedOutOfTheSideAndBounces) {
     EXPECT_FLOAT_EQ(body.velocity.z, -0.3f);
 
     // The wall record blocks A, not the arrow key, and goes once the gear is clear.
-    Press(KeyA);
+    Press(GLFW_KEY_A);
     Frames();
     EXPECT_EQ(body.acceleration.x, 0.0f);
     EXPECT_EQ(player.leftWall, nullptr);
-    Release(KeyA);
+    Release(GLFW_KEY_A);
     Of<Transform>("velmo").translation = glm::vec3(1.5f, 1.5f, 0.0f);
     Frames();
     ASSERT_NE(player.leftWall, nullptr);
-    Press(KeyLeft);
+    Press(GLFW_KEY_LEFT);
     Frames();
     EXPECT_FLOAT_EQ(body.acceleration.x, -0.9f);
 }
@@ -86,14 +82,14 @@ TEST_F(BoxColliderTest, StandingGearPushedOffAWallKeepsAThirdOfItsMotionReversed
     EXPECT_EQ(body.velocity.y, 0.0f);
 
     // The wall on the right blocks D but not the Right arrow.
-    Press(KeyD);
+    Press(GLFW_KEY_D);
     Frames();
     EXPECT_EQ(body.acceleration.x, 0.0f);
-    Release(KeyD);
+    Release(GLFW_KEY_D);
     Of<Transform>("velmo").translation.x = 2.5f;
     Frames();
     ASSERT_NE(player.rightWall, nullptr);
-    Press(KeyRight);
+    Press(GLFW_KEY_RIGHT);
     Frames();
     EXPECT_FLOAT_EQ(body.acceleration.x, 0.9f);
 }
@@ -120,7 +116,7 @@ TEST_F(BoxColliderTest, PlayerFallsWhenItsGroundBoxDies) {
     EXPECT_FALSE(body.grounded);
     EXPECT_TRUE(body.Gravity);
     EXPECT_EQ(Of<MovingGearCollider>("velmo").ground, nullptr);
-    Press(KeySpace);
+    Press(GLFW_KEY_SPACE);
     Frames();
     EXPECT_LT(Of<Transform>("velmo").translation.y, 2.0f);
 }

@@ -1,6 +1,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <GLFW/glfw3.h>
+
 #include "PhysicsLevel.h"
 #include "components/GearCollider.h"
 #include "components/MovingGearCollider.h"
@@ -12,8 +14,6 @@
 using namespace level;
 
 namespace {
-
-constexpr int KeySpace = 32;
 
 // Counts the OnCollision messages its gear receives.
 class CollisionCounter : public Component {
@@ -147,7 +147,7 @@ TEST_F(GearColliderTest, NoMeshingWithAGearJustLeftUntilItWasOutOfReach) {
     Frames(3);
     ASSERT_TRUE(body.attached);
 
-    Press(KeySpace);
+    Press(GLFW_KEY_SPACE);
     Frames();
     EXPECT_FALSE(body.attached);
     EXPECT_TRUE(input.launched);

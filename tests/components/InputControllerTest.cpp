@@ -1,5 +1,7 @@
 #include <vector>
 
+#include <GLFW/glfw3.h>
+
 #include "PhysicsLevel.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
@@ -9,13 +11,6 @@ using namespace level;
 
 namespace {
 
-constexpr int KeySpace = 32;
-constexpr int KeyD = 68;
-constexpr int KeyO = 79;
-constexpr int KeyP = 80;
-constexpr int KeyEnter = 257;
-constexpr int KeyRight = 262;
-
 using InputControllerTest = PhysicsLevelTest;
 
 TEST_F(InputControllerTest, OnAGearOnlyTheJumpIsReadAndItFiresOncePerPress) {
@@ -23,15 +18,15 @@ TEST_F(InputControllerTest, OnAGearOnlyTheJumpIsReadAndItFiresOncePerPress) {
     RigidBody& body = Of<RigidBody>("velmo");
     Frames(3);
     ASSERT_TRUE(body.attached);
-    Press(KeyD);
-    Press(KeyRight);
+    Press(GLFW_KEY_D);
+    Press(GLFW_KEY_RIGHT);
     Frames();
     EXPECT_TRUE(body.attached);
     EXPECT_EQ(body.acceleration, glm::vec3(0.0f));
-    Release(KeyD);
-    Release(KeyRight);
+    Release(GLFW_KEY_D);
+    Release(GLFW_KEY_RIGHT);
 
-    Press(KeyEnter);
+    Press(GLFW_KEY_ENTER);
     Frames();
     EXPECT_FALSE(body.attached);
     EXPECT_TRUE(Of<InputController>("velmo").launched);
@@ -47,8 +42,8 @@ TEST_F(InputControllerTest, OnAGearOnlyTheJumpIsReadAndItFiresOncePerPress) {
 TEST_F(InputControllerTest, SteeringAddsToTheAccelerationAndRollsTheGear) {
     Load(Player(0, 0));
     const RigidBody& body = Of<RigidBody>("velmo");
-    Press(KeyD);
-    Press(KeySpace);  // no jump in the air
+    Press(GLFW_KEY_D);
+    Press(GLFW_KEY_SPACE);  // no jump in the air
     Frames();
     EXPECT_FLOAT_EQ(body.acceleration.x, 0.9f);
     EXPECT_EQ(body.acceleration.y, 0.0f);
@@ -62,7 +57,7 @@ TEST_F(InputControllerTest, GoalKeyDetachesThePlayerAndMovesItWithTheCamera) {
          Object("winBear", Place(40, 20)));
     Frames(3);
     ASSERT_TRUE(Of<RigidBody>("velmo").attached);
-    Press(KeyP);
+    Press(GLFW_KEY_P);
     Frames();
     EXPECT_FALSE(Of<RigidBody>("velmo").attached);
     const glm::vec3 player = Of<Transform>("velmo").translation;
@@ -75,8 +70,8 @@ TEST_F(InputControllerTest, GoalKeyDetachesThePlayerAndMovesItWithTheCamera) {
 TEST_F(InputControllerTest, DisabledControllerIgnoresEveryKey) {
     Load(Player(0, 0));
     Of<InputController>("velmo").disabled = true;
-    Press(KeyD);
-    Press(KeyO);
+    Press(GLFW_KEY_D);
+    Press(GLFW_KEY_O);
     Frames();
     EXPECT_EQ(Of<RigidBody>("velmo").acceleration, glm::vec3(0.0f));
     EXPECT_FALSE(Of<InputController>("velmo").autoPlay);
@@ -88,9 +83,9 @@ TEST_F(InputControllerTest, RandomPlayFromAFixedSeedRepeats) {
     std::vector<std::vector<float>> runs;
     for (int run = 0; run < 2; ++run) {
         Load(Object("floor", Place(0, -100)) + Player(0, 0));
-        Press(KeyO);
+        Press(GLFW_KEY_O);
         Frames();
-        Release(KeyO);
+        Release(GLFW_KEY_O);
         EXPECT_TRUE(Of<InputController>("velmo").autoPlay);
         std::vector<float> pushes;
         for (int frame = 0; frame < 40; ++frame) {
@@ -98,9 +93,9 @@ TEST_F(InputControllerTest, RandomPlayFromAFixedSeedRepeats) {
             pushes.push_back(Of<RigidBody>("velmo").acceleration.x);
         }
         runs.push_back(pushes);
-        Press(KeyO);
+        Press(GLFW_KEY_O);
         Frames();
-        Release(KeyO);
+        Release(GLFW_KEY_O);
         Frames();  // the release is seen
         EXPECT_FALSE(Of<InputController>("velmo").autoPlay);
         Engine::Instance().DestroySpaces();
