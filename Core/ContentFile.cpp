@@ -1,6 +1,7 @@
 #include "Core/ContentFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,13 +13,6 @@ namespace {
 
 constexpr char EndOfText = '\x1a';  // Ctrl-Z: the end of a text-mode file on Windows
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-
 // The entry of `folder` whose name matches `part` without regard to case, or an empty path.
 fs::path FindIgnoringCase(const fs::path& folder, const std::string& part) {
     std::error_code error;
@@ -29,7 +23,7 @@ fs::path FindIgnoringCase(const fs::path& folder, const std::string& part) {
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end;
          !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (SameIgnoringCase(name, part)) {
+        if (ContentFile::SameIgnoringCase(name, part)) {
             return folder / name;
         }
     }
@@ -37,6 +31,18 @@ fs::path FindIgnoringCase(const fs::path& folder, const std::string& part) {
 }
 
 }  // namespace
+
+bool ContentFile::SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+std::string_view ContentFile::FileNamePart(std::string_view path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
 
 std::string ContentFile::Resolve(std::string_view path) {
     std::string written(path);

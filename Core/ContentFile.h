@@ -16,6 +16,12 @@ public:
     // with no match on disk comes back with its separators turned only.
     static std::string Resolve(std::string_view path);
 
+    // Names of content compared as Windows compares file names: letter case does not count.
+    static bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+    // The part of a path after its last "/" or "\": the file's own name.
+    static std::string_view FileNamePart(std::string_view path);
+
     explicit ContentFile(std::string_view path);
 
     bool IsOpen() const { return open; }

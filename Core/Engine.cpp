@@ -2,18 +2,12 @@
 
 #include <stdexcept>
 
-#include <GL/glew.h>
-#include <GLFW/glfw3.h>
-
+#include "Core/FixedNames.h"
 #include "Core/LevelList.h"
 #include "Core/LevelLoader.h"
-#include "components/Camera.h"
-#include "systems/Graphics.h"
-#include "systems/Window.h"
 
 namespace {
 constexpr const char* LevelListPath = "Gameplay/Levels.txt";
-constexpr const char* FirstLevel = "loading";
 }  // namespace
 
 Engine& Engine::Instance() {
@@ -54,7 +48,7 @@ void Engine::Startup(std::vector<std::shared_ptr<System>> newSystems) {
 
 void Engine::LoadFirstLevel() {
     LevelList::Read(LevelListPath);
-    LoadLevel(FirstLevel, ScreenMode);
+    LoadLevel(ScreenName::Loading, LoadMode::Screen);
 }
 
 void Engine::RunFrame() {
@@ -63,23 +57,15 @@ void Engine::RunFrame() {
 }
 
 void Engine::DrawFrame() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    CallHook(hooks.clearFrame);
     if (Space* space = CurrentSpace()) {
         space->Update();
     }
-    // The current camera steps a second time this frame: the draw pass stepped it already.
-    if (const auto graphics = TryGetSystem<Graphics>(); graphics && graphics->currentCamera) {
-        graphics->currentCamera->Update();
-    }
-    glFlush();
-    glFinish();
+    CallHook(hooks.finishDrawing);
 }
 
 void Engine::PresentFrame() {
-    if (const auto window = TryGetSystem<Window>(); window && window->handle) {
-        glfwSwapBuffers(window->handle);
-    }
+    CallHook(hooks.presentFrame);
     ReleaseRemovedSpaces();
 }
 

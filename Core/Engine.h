@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Core/DorvoFPS.h"
+#include "Core/EngineHooks.h"
 #include "Core/Space.h"
 #include "Core/System.h"
 
@@ -38,8 +39,9 @@ public:
     void LoadFirstLevel();
 
     // One frame: clear, step the current space, step the followed camera a second time, flush,
-    // finish and present, then free the spaces removed during the frame. Works without a window
-    // or graphics system registered. The caller ticks the limiter.
+    // finish and present, then free the spaces removed during the frame. The drawing steps are
+    // the systems' hooks, so a frame works without a window or graphics system. The caller
+    // ticks the limiter.
     void RunFrame();
 
     // The two halves of a frame, for tools that read the drawn frame before it is presented:
@@ -73,6 +75,7 @@ public:
     // The last entry is the current space.
     std::vector<std::unique_ptr<Space>> spaces;
     DorvoFPS limiter;
+    EngineHooks hooks;
     // Off the stack, objects destroyed, freed after the frame.
     std::vector<std::unique_ptr<Space>> removedSpaces;
 

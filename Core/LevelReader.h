@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,12 +30,60 @@ enum class ReadStatus {
     EndsEarly = 3,
 };
 
+// What the reader holds between lines: the component section open, if any, and the object
+// being read.
+struct LevelReadState {
+    // Braces open since the first line after the header. Wide enough for any file that fits in
+    // memory, so a file of nothing but opening braces cannot overflow it.
+    std::int64_t depth = 0;
+    ComponentType type = ComponentType::None;
+    std::unique_ptr<Component> component;
+    LevelRecord object;
+
+    // The open component as class T, or null when the open section is of another class or
+    // none.
+    template <typename T>
+    T* Open() {
+        return type == T::Type ? static_cast<T*>(component.get()) : nullptr;
+    }
+};
+
+// A component section: a line holding the key opens a new component of the class.
+struct LevelSection {
+    std::string_view key;
+    ComponentType type;
+    std::unique_ptr<Component> (*make)();
+};
+
+// A field key: a line holding the key hands the line to apply, which sets a field of the open
+// component when it is of the key's class.
+struct LevelField {
+    std::string_view key;
+    void (*apply)(LevelReadState& state, std::string_view line);
+};
+
+// The keys the reader tests every line for, and the order in which an object's components are
+// initialised once it is read. The tables belong to the component classes; the reader only
+// walks them, sections first, in table order.
+struct LevelKeys {
+    std::span<const LevelSection> sections;
+    std::span<const LevelField> fields;
+    std::span<const ComponentType> initializeOrder;
+};
+
 // Reads the level editor's files and builds their objects. The reader never tokenises a line:
 // it tests the line for a fixed series of keys, in a fixed order, and the first key found
 // decides what the line does, wherever it stands in the line. It needs no OpenGL context and no
-// audio device: textures and sounds are only looked up by name.
+// audio device.
 class LevelReader {
 public:
+    // The level editor writes a header of its own that the game never looks at.
+    static constexpr int EditorHeaderLines = 138;
+
+    // Installs the key tables every later read uses; they must outlive every read. A read
+    // without them asserts and gives objects with names and no components.
+    static void UseKeys(const LevelKeys* keys);
+
     // Appends a record for every object closed before the level's closing brace, the end of the
     // file or a line that could not be handled. The last two print "Error in file at line: "
     // and the number of the last line read on standard output.

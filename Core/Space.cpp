@@ -2,18 +2,8 @@
 
 #include "Core/Engine.h"
 #include "Core/LevelReader.h"
-#include "components/MovingGearCollider.h"
-#include "components/Transform.h"
-#include "systems/GameplaySystem.h"
-#include "systems/SoundSystem.h"
 
-namespace {
-// Far enough above any level that the player is out of every contact and out of view.
-constexpr float LostPlayerLift = 100000.0f;
-constexpr float LoseCountdownStart = 2.0f;
-}  // namespace
-
-Space::Space(std::int32_t loadMode, std::string name, std::string levelPath)
+Space::Space(LoadMode loadMode, std::string name, std::string levelPath)
     : name(std::move(name)), levelPath(std::move(levelPath)), loadMode(loadMode) {
     LevelReader::Build(*this);
 }
@@ -51,26 +41,7 @@ void Space::Update() {
         }
     }
     if (loseRequest) {
-        HandleLoseRequest();
-    }
-}
-
-void Space::HandleLoseRequest() {
-    const auto gameplay = GetSystem<GameplaySystem>();
-    if (!gameplay->loseSequenceStarted) {
-        gameplay->loseSequenceStarted = true;
-        gameplay->loseCountdown = LoseCountdownStart;
-        if (GameObject* player = FindObject("velmo")) {
-            if (auto* transform = player->GetComponent<Transform>()) {
-                transform->translation.y += LostPlayerLift;
-            }
-            if (auto* collider = player->GetComponent<MovingGearCollider>()) {
-                collider->MovingGearColliderGhost = false;
-            }
-        }
-    }
-    if (!gameplay->musicMuted) {
-        GetSystem<SoundSystem>()->MuteMusic(false);
+        CallHook(Engine::Instance().hooks.loseRequest, *this);
     }
 }
 

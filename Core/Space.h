@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Core/GameObject.h"
+#include "Core/LoadMode.h"
 #include "Core/Subject.h"
 #include "Core/System.h"
 
@@ -20,7 +21,7 @@ public:
 
     // Reads the level file and builds its objects, running their Initialize operations. The
     // system list is still empty when construction returns.
-    Space(std::int32_t loadMode, std::string name, std::string levelPath);
+    Space(LoadMode loadMode, std::string name, std::string levelPath);
     Space(const Space&) = delete;
     Space& operator=(const Space&) = delete;
     ~Space() override;
@@ -36,8 +37,8 @@ public:
     GameObject* FindObject(const std::string& objectName) const;
 
     // The per-frame step: the systems in the mask with the fixed step, then every component's
-    // actions, then a pending lose request. A system may load levels or restart this one while
-    // the step runs.
+    // actions, then a pending lose request, handed to the game flow's hook. A system may load
+    // levels or restart this one while the step runs.
     void Update();
 
     // Destroys every object from the last to the first and empties the name index.
@@ -73,9 +74,5 @@ public:
     std::vector<std::unique_ptr<GameObject>> objects;
     std::vector<std::shared_ptr<System>> systems;
     std::string levelPath;
-    // 1 for a playable level, 0 for a screen.
-    std::int32_t loadMode;
-
-private:
-    void HandleLoseRequest();
+    LoadMode loadMode;
 };

@@ -10,7 +10,9 @@
 
 #include "Core/Engine.h"
 #include "Core/LevelLoader.h"
+#include "Core/LevelReader.h"
 #include "Core/Space.h"
+#include "components/LevelKeys.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
@@ -37,7 +39,7 @@ std::string Object(const std::string& name, const std::string& sections) {
 // under every row of gears, and the player on the first gear.
 std::string Level(int columns, int rows) {
     std::string text = "Level =\n{\n";
-    for (int line = 3; line <= 138; ++line) {
+    for (int line = 3; line <= LevelReader::EditorHeaderLines; ++line) {
         text += "  int EditorSetting = 0,\n";
     }
     for (int row = 0; row < rows; ++row) {
@@ -75,6 +77,7 @@ void PhysicsFrame(benchmark::State& state) {
         std::filesystem::temp_directory_path() / "velmora-physics-benchmark.Level.data";
     std::ofstream(path) << Level(columns, columns);
 
+    InstallLevelKeys();
     Engine& engine = Engine::Instance();
     for (std::shared_ptr<System> system : std::vector<std::shared_ptr<System>>{
              std::make_shared<Window>(), std::make_shared<SoundSystem>(),
@@ -82,7 +85,8 @@ void PhysicsFrame(benchmark::State& state) {
              std::make_shared<GameplaySystem>()}) {
         engine.AddSystem(system);
     }
-    engine.spaces.push_back(std::make_unique<Space>(PlayableLevelMode, "bench", path.string()));
+    engine.spaces.push_back(
+        std::make_unique<Space>(LoadMode::PlayableLevel, "bench", path.string()));
     Space* space = engine.CurrentSpace();
     const auto physics = GetSystem<Physics>();
 

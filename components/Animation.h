@@ -15,6 +15,11 @@ public:
 
     void Initialize() override;
 
+    // The per-frame step, run by the draw pass for every object with an animation, drawn or
+    // not: the next texture of the list once this frame's count is reached.
+    // NOTE: not built yet; it changes nothing.
+    void Step();
+
     // Texture registry names, in file order.
     std::vector<std::string> frames;
     // Index in frames of the frame shown.

@@ -2,6 +2,7 @@
 
 #include "Core/Easing.h"
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "Core/Space.h"
 #include "components/Transform.h"
@@ -9,7 +10,6 @@
 #include "systems/Graphics.h"
 
 namespace {
-const char* const GoalName = "winBear";
 constexpr float GlideSeconds = 1.0f;
 constexpr float ZoomSeconds = 3.0f;
 }  // namespace
@@ -40,7 +40,8 @@ void Camera::Update() {
     if (transform != nullptr) {
         position = transform->translation;
     }
-    GameObject* goal = owner->space != nullptr ? owner->space->FindObject(GoalName) : nullptr;
+    GameObject* goal =
+        owner->space != nullptr ? owner->space->FindObject(ObjectName::Goal) : nullptr;
     if (CameraComponentFarPlane == ArrivedDistance) {
         // Sent every frame while the zoom stays there; the win controller acts on the first.
         if (VELMORA_ASSERT(goal != nullptr)) {
@@ -72,7 +73,8 @@ void Camera::OnTeleportDone(Message* message) {
     MovingCameraX = false;
     MovingCameraY = false;
     auto* transform = owner->GetComponent<Transform>();
-    GameObject* goal = owner->space != nullptr ? owner->space->FindObject(GoalName) : nullptr;
+    GameObject* goal =
+        owner->space != nullptr ? owner->space->FindObject(ObjectName::Goal) : nullptr;
     if (VELMORA_ASSERT(goal != nullptr) && transform != nullptr) {
         if (auto* target = goal->GetComponent<Transform>()) {
             AddAction(Action(&transform->translation, target->translation, GlideSeconds,

@@ -6,6 +6,7 @@
 #include <GLFW/glfw3.h>
 
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
@@ -117,8 +118,8 @@ void InputController::MoveToGoal() {
     if (space == nullptr) {
         return;
     }
-    GameObject* goal = space->FindObject("winBear");
-    GameObject* camera = space->FindObject("CameraComp");
+    GameObject* goal = space->FindObject(ObjectName::Goal);
+    GameObject* camera = space->FindObject(ObjectName::Camera);
     if (goal == nullptr || camera == nullptr) {
         return;
     }

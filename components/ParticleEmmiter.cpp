@@ -3,3 +3,7 @@
 void ParticleEmmiter::Reset() {
     particles.clear();
 }
+
+void ParticleEmmiter::Advance(float) {}
+
+void ParticleEmmiter::DrawStep(float) {}

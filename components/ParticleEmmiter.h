@@ -35,6 +35,14 @@ public:
     // Empties the particle list; count keeps its value. Nothing in the game calls it.
     void Reset() override;
 
+    // The draw pass runs both every frame, in this order, the draw step only while the object
+    // is in view (the player's trail always).
+    // NOTE: not built yet; neither changes anything, so emitters draw nothing.
+    // Moves the particles by the flight rule, or by the spiral rule in SpiralMode.
+    void Advance(float dt);
+    // The burst and continuous emission, then every live particle drawn.
+    void DrawStep(float dt);
+
     // Stored only.
     bool Sander = false;
     std::int32_t MaxParticles = 400;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "components/MovingGearCollider.h"
 #include "components/ParticleEmmiter.h"
@@ -29,7 +30,6 @@ constexpr float LaunchSpeedPerRotSpeed = 0.6f;
 constexpr float BoostStrength = 150.0f;
 constexpr float BoostSizeMinimum = 5.0f;
 constexpr float BoostSizeMaximum = 8.0f;
-constexpr const char* PlayerName = "velmo";
 constexpr const char* BoostSound = "Boosteffect.wav";
 
 // o turned about z by the angle.
@@ -138,11 +138,11 @@ void RigidBody::LaunchFromGear() {
 }
 
 void RigidBody::OnBoost(BoostMessage* message) {
-    if (owner->name != PlayerName) {
+    if (owner->name != ObjectName::Player) {
         return;
     }
     Space* space = Engine::Instance().CurrentSpace();
-    GameObject* player = space != nullptr ? space->FindObject(PlayerName) : nullptr;
+    GameObject* player = space != nullptr ? space->FindObject(ObjectName::Player) : nullptr;
     if (player == nullptr) {
         return;
     }

@@ -10,11 +10,11 @@
 #include <fstream>
 #include <string>
 
+#include "Core/LevelReader.h"
 #include "Core/Space.h"
+#include "components/LevelKeys.h"
 
 namespace {
-
-constexpr int HeaderLines = 138;
 
 // One file per fuzzing process, removed at exit.
 class ScratchLevel {
@@ -35,7 +35,7 @@ public:
             std::ofstream file(path, std::ios::binary | std::ios::trunc);
             file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
-        Space level(1, "fuzz", path);
+        Space level(LoadMode::PlayableLevel, "fuzz", path);
     }
 
     std::string path;
@@ -43,7 +43,7 @@ public:
 
 std::string EditorHeader() {
     std::string header;
-    for (int line = 0; line < HeaderLines; ++line) {
+    for (int line = 0; line < LevelReader::EditorHeaderLines; ++line) {
         header += "Header\n";
     }
     return header;
@@ -52,6 +52,8 @@ std::string EditorHeader() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool keys = (InstallLevelKeys(), true);
+    static_cast<void>(keys);
     static const ScratchLevel scratch;
     static const std::string header = EditorHeader();
     const std::string bytes(reinterpret_cast<const char*>(data), size);

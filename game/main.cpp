@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "Core/Engine.h"
+#include "components/LevelKeys.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
@@ -14,6 +15,7 @@ int main() {
     std::cout << "Velmora: the game's screens and levels are still to come; the window shows "
                  "the engine running an empty screen. Close it and press Y to quit."
               << std::endl;
+    InstallLevelKeys();
     Engine::Instance().Run({std::make_shared<Window>(), std::make_shared<SoundSystem>(),
                             std::make_shared<Physics>(), std::make_shared<Graphics>(),
                             std::make_shared<GameplaySystem>()});

@@ -84,7 +84,7 @@ void AssetLists::Import(const std::string& path) {
         return;
     }
     const char* list = kind == FileKind::Audio ? SoundList : SpriteList;
-    const std::string name = SoundSystem::FileNamePart(path);
+    const std::string name = std::string(ContentFile::FileNamePart(path));
     if (name.find_first_of(";\r\n") != std::string::npos) {
         std::cout << "Cannot list a dropped file whose name holds a line break or a \";\": " << name
                   << std::endl;
@@ -116,7 +116,7 @@ void AssetLists::LoadDroppedFile(const std::string& fileName) {
         }
         case FileKind::Image:
             TextureRegistry::LoadTexture(ImageFolder + fileName,
-                                         SoundSystem::FileNamePart(fileName));
+                                         std::string(ContentFile::FileNamePart(fileName)));
             break;
         case FileKind::Unsupported:
             std::cout << "Filetype not supported by drag and drop" << std::endl;

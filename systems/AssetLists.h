@@ -11,6 +11,7 @@ public:
     static constexpr const char* SoundList = "Audio\\AudioFiles.txt";
     static constexpr const char* SpriteList = "Textures\\SpriteList.txt";
     static constexpr const char* SoundFolder = "SoundFiles/";
+    // Every picture is read from here, relative to the content folder.
     static constexpr const char* ImageFolder = "Textures/";
 
     enum class FileKind { Audio, Image, Unsupported };

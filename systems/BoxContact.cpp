@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "components/BoxCollider.h"
 #include "components/CollectibleGlow.h"
@@ -35,7 +36,7 @@ void Fall(MovingGearCollider& collider) {
 
 void Pickup(GameObject* box) {
     Space* space = Engine::Instance().CurrentSpace();
-    GameObject* gauge = space != nullptr ? space->FindObject("gauge") : nullptr;
+    GameObject* gauge = space != nullptr ? space->FindObject(ObjectName::Gauge) : nullptr;
     if (gauge == nullptr) {
         return;
     }

@@ -3,11 +3,12 @@
 #include <GLFW/glfw3.h>
 
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/LevelLoader.h"
 #include "components/Button.h"
-#include "components/Camera.h"
 #include "components/Sprite.h"
 #include "systems/Graphics.h"
+#include "systems/LoseRequest.h"
 #include "systems/TextureRegistry.h"
 #include "systems/Window.h"
 
@@ -24,20 +25,28 @@ constexpr ComponentType GameplayComponents[] = {
 
 GameplaySystem::GameplaySystem() : System(TypeId, "GameplaySystem", MaskBit) {}
 
-void GameplaySystem::Initialize() {}
+void GameplaySystem::Initialize() {
+    Engine::Instance().hooks.loseRequest = [](Space& space) {
+        if (const auto gameplay = TryGetSystem<GameplaySystem>()) {
+            HandleLoseRequest(*gameplay, space);
+        }
+    };
+}
 
 void GameplaySystem::Update(float dt, Space* space) {
     gamepadPresent = GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
     StepGameplayComponents(dt, *space);
-    if (Engine::Instance().CurrentSpace() != space || space->loadMode != ScreenMode) {
+    if (Engine::Instance().CurrentSpace() != space || space->loadMode != LoadMode::Screen) {
         return;
     }
-    if (space->name == "confirmation" || space->name == "quit") {
+    if (space->name == ScreenName::Confirmation || space->name == ScreenName::Quit) {
         RunQuitConfirmation(*space);
     }
 }
 
-void GameplaySystem::Shutdown() {}
+void GameplaySystem::Shutdown() {
+    Engine::Instance().hooks.loseRequest = nullptr;
+}
 
 void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
     UpdateMessage update;
@@ -59,7 +68,7 @@ void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
 }
 
 void GameplaySystem::RunQuitConfirmation(Space& space) {
-    ShowPicturePair(space.FindObject("confirmation"));
+    ShowPicturePair(space.FindObject(ObjectName::ConfirmationPicture));
     const auto window = GetSystem<Window>();
     if (window->IsTriggered(GLFW_KEY_N) || window->IsTriggered(GLFW_KEY_ESCAPE)) {
         CloseScreen();
@@ -87,13 +96,7 @@ void GameplaySystem::ShowPicturePair(GameObject* object) const {
 void GameplaySystem::CloseScreen() {
     Engine& engine = Engine::Instance();
     engine.RemoveCurrentSpace();
-    Space* below = engine.CurrentSpace();
-    if (below == nullptr) {
-        return;
-    }
-    if (GameObject* cameraObject = below->FindObject("CameraComp")) {
-        if (auto* camera = cameraObject->GetComponent<Camera>()) {
-            GetSystem<Graphics>()->currentCamera = camera;
-        }
+    if (Space* below = engine.CurrentSpace()) {
+        GetSystem<Graphics>()->FollowCameraOf(*below);
     }
 }

@@ -16,8 +16,11 @@ public:
 
     GameplaySystem();
 
+    // Sets the engine's lose-request hook (LoseRequest.h); Shutdown clears it.
     void Initialize() override;
     // Steps the gameplay components of the space, then the rules of the screen showing.
+    // NOTE: only the quit confirmation's rules are built yet; other screens and levels do
+    // nothing here.
     void Update(float dt, Space* space) override;
     void Shutdown() override;
 

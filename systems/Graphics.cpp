@@ -1,7 +1,6 @@
 #include "systems/Graphics.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include <cmath>
 #include <limits>
@@ -9,18 +8,17 @@
 
 #include "Core/Assert.h"
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "Core/Space.h"
 #include "components/Animation.h"
 #include "components/Camera.h"
-#include "components/InputController.h"
-#include "components/MovingGearCollider.h"
 #include "components/ParticleEmmiter.h"
-#include "components/RigidBody.h"
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
 #include "components/Transform.h"
-#include "systems/GameplaySystem.h"
+#include "systems/AssetLists.h"
+#include "systems/CameraBehaviour.h"
 #include "systems/ShaderRegistry.h"
 #include "systems/TextureRegistry.h"
 #include "systems/Window.h"
@@ -35,40 +33,15 @@ constexpr float HalfAngle = 22.5f;
 constexpr const char* FontPath = "fonts/FreeMono.ttf";
 constexpr std::uint32_t FontPixels = 128;
 
-// At this projection the view is about F wide on each side and 0.5625 F high, F being the
-// camera's height above the level.
-constexpr float ViewHalfHeight = 0.5625f;
 constexpr float CullMargin = 20.0f;
 
-constexpr float LeadFactor = 0.5f;
-// How far, in its own scales, the player may drift past the left edge before it falls.
-constexpr float DropOutScales = 1.5f;
-constexpr float FallKick = 70.0f;
-constexpr float FallOffStep = 0.06f;
-
-const char* const PlayerName = "velmo";
-const char* const CameraName = "CameraComp";
-const char* const GoalName = "winBear";
-
 bool NeverCulled(const GameObject& object, const Space& space) {
-    if (space.name == "WinPravineFinal") {
+    if (space.name == ScreenName::FinalScreen) {
         return true;
     }
     const std::string& name = object.name;
-    return name == "BG" || name == "velmora" || name == "creditsText" || name == "fade";
-}
-
-// The player leaves every gear and falls through everything.
-void Detach(InputController& controller, MovingGearCollider* collider, RigidBody* body) {
-    controller.launched = true;
-    controller.disabled = true;
-    if (collider != nullptr) {
-        collider->contacts.clear();
-        collider->MovingGearColliderGhost = true;
-    }
-    if (body != nullptr) {
-        body->attached = false;
-    }
+    return name == ObjectName::Background || name == ObjectName::Title ||
+           name == ObjectName::CreditsText || name == ObjectName::Fade;
 }
 
 }  // namespace
@@ -79,8 +52,10 @@ void Graphics::Initialize() {
     fallOff = false;
     fallOffTimer = FallOffStart;
 
+    // NOTE: the doubled slash is how these names have always been loaded; the path reads the
+    // same.
     for (const char* name : {"loading1.png", "loading2.png", "loading3.png"}) {
-        TextureRegistry::LoadTexture(std::string("Textures//") + name, name);
+        TextureRegistry::LoadTexture(std::string(AssetLists::ImageFolder) + "/" + name, name);
     }
     ShaderRegistry::LoadShader("Shaders/shader.vert", "Shaders/shader.frag", "sprite");
     ShaderRegistry::LoadShader("Shaders/line.vert", "Shaders/line.frag", "line");
@@ -104,6 +79,27 @@ void Graphics::Initialize() {
     textRenderer->Load(FontPath, FontPixels);
 
     clock = std::make_unique<DorvoClock>();
+
+    HookIntoEngine();
+}
+
+void Graphics::HookIntoEngine() {
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.clearFrame = [] {
+        if (TryGetSystem<Graphics>() != nullptr) {
+            ClearFrame();
+        }
+    };
+    hooks.finishDrawing = [] {
+        if (const auto graphics = TryGetSystem<Graphics>()) {
+            graphics->FinishDrawing();
+        }
+    };
+    hooks.followCamera = [](Space& space) {
+        if (const auto graphics = TryGetSystem<Graphics>()) {
+            graphics->FollowCameraOf(space);
+        }
+    };
 }
 
 void Graphics::Update(float dt, Space* space) {
@@ -115,8 +111,11 @@ void Graphics::Update(float dt, Space* space) {
         GameObject* object = space->objects[i].get();
 
         if (auto* emitter = object->FindComponent<ParticleEmmiter>()) {
+            emitter->Advance(dt);
             // The player's trail is drawn even out of view.
-            RunParticles(*emitter, dt, object->name == PlayerName || !IsCulled(object, space));
+            if (object->name == ObjectName::Player || !IsCulled(object, space)) {
+                emitter->DrawStep(dt);
+            }
         }
 
         auto* sprite = object->FindComponent<Sprite>();
@@ -134,7 +133,7 @@ void Graphics::Update(float dt, Space* space) {
         }
 
         if (auto* animation = object->FindComponent<Animation>()) {
-            RunAnimation(*animation);
+            animation->Step();
         }
 
         if (auto* camera = object->FindComponent<Camera>()) {
@@ -144,18 +143,45 @@ void Graphics::Update(float dt, Space* space) {
             }
         }
 
-        // Every text shows the seconds since start from the next frame on.
+        // NOTE: every text is overwritten here with the seconds since start, so a level's text
+        // shows for one frame only; the screens that need their own text write it each frame.
         if (auto* text = object->FindComponent<SpriteText>(); text != nullptr && clock) {
             std::ostringstream seconds;
             seconds << clock->TotalTime();
             text->Text = seconds.str();
         }
     }
-    CameraBehaviour(space);
+    RunCameraBehaviour(*this, *space);
 }
 
 void Graphics::Shutdown() {
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.clearFrame = nullptr;
+    hooks.finishDrawing = nullptr;
+    hooks.followCamera = nullptr;
     spriteRenderer.reset();
+}
+
+void Graphics::ClearFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+}
+
+void Graphics::FinishDrawing() {
+    // The followed camera steps a second time this frame: the draw pass stepped it already.
+    if (currentCamera != nullptr) {
+        currentCamera->Update();
+    }
+    glFlush();
+    glFinish();
+}
+
+void Graphics::FollowCameraOf(Space& space) {
+    if (GameObject* cameraObject = space.FindObject(ObjectName::Camera)) {
+        if (auto* camera = cameraObject->GetComponent<Camera>()) {
+            currentCamera = camera;
+        }
+    }
 }
 
 void Graphics::UpdateProjection() {
@@ -185,7 +211,7 @@ bool Graphics::IsCulled(const GameObject* object, const Space* space) const {
     if (NeverCulled(*object, *space)) {
         return false;
     }
-    const GameObject* cameraObject = space->FindObject(CameraName);
+    const GameObject* cameraObject = space->FindObject(ObjectName::Camera);
     if (cameraObject == nullptr) {
         return false;
     }
@@ -204,149 +230,12 @@ bool Graphics::IsCulled(const GameObject* object, const Space* space) const {
 }
 
 void Graphics::DrawLoadingFrame() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    ClearFrame();
     Space* space = Engine::Instance().CurrentSpace();
     const auto window = GetSystem<Window>();
     // The loading pass runs outside the frame loop; its frames step by the fixed step too.
     window->Update(Space::FixedStep, space);
     Update(Space::FixedStep, space);
-    if (currentCamera != nullptr) {
-        currentCamera->Update();
-    }
-    glFlush();
-    glFinish();
-    if (window->handle != nullptr) {
-        glfwSwapBuffers(window->handle);
-    }
-}
-
-void Graphics::RunParticles(ParticleEmmiter&, float, bool) {
-    // Particles are not simulated yet: the emitter's flight, spiral and draw rules go here.
-}
-
-void Graphics::RunAnimation(Animation&) {
-    // Animations do not step yet: the frame step goes here.
-}
-
-void Graphics::CameraBehaviour(Space* space) {
-    Space* top = Engine::Instance().CurrentSpace();
-    GameObject* goal = top != nullptr ? top->FindObject(GoalName) : nullptr;
-    GameObject* cameraObject = nullptr;
-    for (const auto& object : space->objects) {
-        if (object->HasComponent(ComponentType::Camera)) {
-            cameraObject = object.get();
-        }
-    }
-    const GameObject* levelCameraObject = space->FindObject(CameraName);
-    const auto* levelCamera =
-        levelCameraObject != nullptr ? levelCameraObject->FindComponent<Camera>() : nullptr;
-    for (std::size_t i = 0; i < space->objects.size(); ++i) {
-        GameObject& object = *space->objects[i];
-        // Nothing follows during the intro and win zooms.
-        if (object.HasComponent(ComponentType::InputController) && levelCamera != nullptr &&
-            levelCamera->CameraComponentFarPlane == levelCameraDistance) {
-            FollowPlayer(object, cameraObject, goal);
-        }
-    }
-    FallOffSequence();
-}
-
-void Graphics::FollowPlayer(GameObject& player, GameObject* cameraObject, GameObject* goal) {
-    auto* camera = cameraObject != nullptr ? cameraObject->FindComponent<Camera>() : nullptr;
-    auto* view = cameraObject != nullptr ? cameraObject->FindComponent<Transform>() : nullptr;
-    auto* body = player.FindComponent<Transform>();
-    if (camera == nullptr || view == nullptr || body == nullptr) {
-        return;
-    }
-    glm::vec3& c = view->translation;
-    const glm::vec3& p = body->translation;
-    const float f = camera->CameraComponentFarPlane;
-    const float h = ViewHalfHeight * f;
-    const glm::vec3& speed = camera->CameraScrollSpeed;
-    float lead = LeadFactor * f;
-
-    if (auto* target = goal != nullptr ? goal->FindComponent<Transform>() : nullptr) {
-        const glm::vec3& g = target->translation;
-        if (camera->MovingCameraX && speed.x > 0.0f) {
-            if (c.x > g.x) {
-                camera->MovingCameraX = false;
-            }
-            lead = 2.0f * lead;
-            // The camera never trails the player.
-            if (p.x + lead > c.x + f) {
-                c.x = p.x + lead - f;
-            }
-            if (c.x - f > p.x + DropOutScales * body->scale.x) {
-                camera->MovingCameraX = false;
-                auto* controller = player.FindComponent<InputController>();
-                auto* rigidBody = player.FindComponent<RigidBody>();
-                Detach(*controller, player.FindComponent<MovingGearCollider>(), rigidBody);
-                if (rigidBody != nullptr) {
-                    rigidBody->velocity = glm::vec3(0.0f);
-                    rigidBody->displacement = glm::vec3(0.0f);
-                    rigidBody->acceleration.y += FallKick;
-                    rigidBody->Gravity = true;
-                }
-            }
-        }
-        if (camera->MovingCameraX && speed.x < 0.0f) {
-            if (g.x > c.x) {
-                camera->MovingCameraX = false;
-            }
-            if (c.x - f > p.x) {
-                c.x = f + p.x;
-            }
-        }
-        if (camera->MovingCameraY && speed.y > 0.0f) {
-            if (c.y > g.y) {
-                camera->MovingCameraY = false;
-            }
-            if (lead + p.y > c.y + h) {
-                c.y = lead + p.y - h;
-            }
-            if (c.y - h > p.y) {
-                fallOff = true;
-            }
-        }
-        if (camera->MovingCameraY && speed.y < 0.0f) {
-            if (g.y > c.y) {
-                camera->MovingCameraY = false;
-            }
-            if (c.y - h > p.y - lead) {
-                c.y = p.y - lead + h;
-            }
-            if (p.y > h + c.y) {
-                fallOff = true;
-            }
-        }
-    }
-    if (c.y - h > p.y) {
-        fallOff = true;
-    }
-}
-
-void Graphics::FallOffSequence() {
-    Space* top = Engine::Instance().CurrentSpace();
-    GameObject* player = top != nullptr ? top->FindObject(PlayerName) : nullptr;
-    if (!fallOff || fallOffTimer <= 0.0f || player == nullptr) {
-        return;
-    }
-    auto* controller = player->GetComponent<InputController>();
-    if (controller == nullptr) {
-        return;
-    }
-    // The player keeps falling, untouchable, until the level restarts.
-    Detach(*controller, player->FindComponent<MovingGearCollider>(),
-           player->FindComponent<RigidBody>());
-    fallOffTimer -= FallOffStep;
-    if (fallOffTimer < 0.0f) {
-        controller->disabled = false;
-        player->space->loseRequest = true;
-        fallOff = false;
-        if (auto gameplay = TryGetSystem<GameplaySystem>()) {
-            gameplay->blastPlayed = false;
-        }
-        fallOffTimer = FallOffStart;
-    }
+    FinishDrawing();
+    window->Present();
 }

@@ -13,15 +13,15 @@
 #include "systems/TextRenderer.h"
 #include "systems/Texture2D.h"
 
-class Animation;
 class Camera;
 class GameObject;
-class ParticleEmmiter;
+class Space;
 
 // Draws the current space: every object in list order, its particles, its sprite through the
-// camera's view unless it lies out of view, its text in window pixels; then keeps the player
-// in view on scrolling levels and runs the fall-off that restarts a level when the player has
-// dropped out of view. Nothing is sorted: later objects paint over earlier ones.
+// camera's view unless it lies out of view, its text in window pixels, and steps its animation
+// and camera; then runs the camera behaviour (CameraBehaviour.h). Nothing is sorted: later
+// objects paint over earlier ones. It also clears and finishes every frame of the engine's
+// loop, through the engine hooks it sets at start.
 class Graphics : public System {
 public:
     static constexpr std::int32_t TypeId = 3;
@@ -30,7 +30,7 @@ public:
     Graphics();
 
     // Loads the loading pictures, the shader programs and the font, and builds the renderers;
-    // needs the window's OpenGL context.
+    // needs the window's OpenGL context. Then hooks into the engine.
     void Initialize() override;
     void Update(float dt, Space* space) override;
     // Frees the sprite renderer; the text renderer and the clock stay.
@@ -44,6 +44,18 @@ public:
     // all draw through here. Nothing is drawn without a camera or before Initialize.
     void DrawSprite(const Texture2D& texture, const glm::vec3& position, const glm::vec3& size,
                     float rotation, const glm::vec4& color, float flip);
+
+    // Sets the engine's hooks: the frame's clear and finish steps, and the camera that level
+    // loading follows on a return to a space. Shutdown clears them.
+    void HookIntoEngine();
+
+    // The frame's first step: both buffers cleared, the clear colour set to opaque black.
+    static void ClearFrame();
+    // The frame's last drawing step: the followed camera steps a second time, then the drawing
+    // is flushed and finished.
+    void FinishDrawing();
+    // Follows the camera of the space's "CameraComp", when it has one.
+    void FollowCameraOf(Space& space);
 
     // Whether the object lies more than 20 units outside what the space's "CameraComp" sees.
     // A space without that camera culls nothing, and some names are never culled.
@@ -74,15 +86,7 @@ public:
     Camera* currentCamera = nullptr;
 
     static constexpr float FallOffStart = 5.0f;
-
-private:
-    // The emitter's flight or spiral rule, then its draw step when drawn is set.
-    void RunParticles(ParticleEmmiter& emitter, float dt, bool drawn);
-    void RunAnimation(Animation& animation);
-
-    // After the pass: keeps each player in view while the level's camera is at the level's
-    // distance, then runs the fall-off sequence.
-    void CameraBehaviour(Space* space);
-    void FollowPlayer(GameObject& player, GameObject* cameraObject, GameObject* goal);
-    void FallOffSequence();
+    // At this projection the view is about F wide on each side and this many times F high, F
+    // being the camera's height above the level.
+    static constexpr float ViewHalfHeight = 0.5625f;
 };

@@ -6,6 +6,9 @@
 
 #include "Core/ContentFile.h"
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
+#include "Core/GameObject.h"
+#include "Core/Space.h"
 #include "audio/Channel.h"
 #include "audio/ChannelGroup.h"
 #include "audio/Sound.h"
@@ -46,6 +49,24 @@ void SoundSystem::Initialize() {
     if (audio::ChannelGroup* player = Group(SoundGroup::Player)) {
         player->SetPitch(PlayerGroupPitch);
     }
+
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.stopAllSounds = [] {
+        if (const auto sound = TryGetSystem<SoundSystem>()) {
+            sound->StopAllChannels();
+        }
+    };
+    hooks.stopLevelSounds = [] {
+        if (const auto sound = TryGetSystem<SoundSystem>()) {
+            sound->StopGroup(SoundGroup::Effect);
+            sound->StopGroup(SoundGroup::Player);
+        }
+    };
+    hooks.playBackgroundMusic = [](Space& space) {
+        if (const auto sound = TryGetSystem<SoundSystem>()) {
+            sound->PlayBackgroundMusic(space);
+        }
+    };
 }
 
 void SoundSystem::Update(float dt, Space*) {
@@ -73,6 +94,10 @@ void SoundSystem::Update(float dt, Space*) {
 }
 
 void SoundSystem::Shutdown() {
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.stopAllSounds = nullptr;
+    hooks.stopLevelSounds = nullptr;
+    hooks.playBackgroundMusic = nullptr;
     for (const auto& [name, cell] : SoundTable::Entries()) {
         if (cell->sound != nullptr) {
             Report(cell->sound->Release());
@@ -93,11 +118,6 @@ SoundSystem::SoundKind SoundSystem::KindOf(const std::string& path) {
     return SoundKind::Untagged;
 }
 
-std::string SoundSystem::FileNamePart(const std::string& path) {
-    const auto separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 std::pair<std::string, std::unique_ptr<SoundCell>> SoundSystem::LoadSound(const std::string& path) {
     auto cell = std::make_unique<SoundCell>();
     const SoundKind kind = KindOf(path);
@@ -113,7 +133,7 @@ std::pair<std::string, std::unique_ptr<SoundCell>> SoundSystem::LoadSound(const 
             library->CreateSound(file, audio::Software, &cell->sound);
         }
     }
-    return {FileNamePart(path), std::move(cell)};
+    return {std::string(ContentFile::FileNamePart(path)), std::move(cell)};
 }
 
 SoundCell* SoundSystem::AddToTable(const std::string& name, std::unique_ptr<SoundCell> cell) {
@@ -165,6 +185,16 @@ void SoundSystem::PutOnGroup(audio::Channel* channel, SoundGroup group) {
 
 audio::ChannelGroup* SoundSystem::Group(SoundGroup group) const {
     return groups[static_cast<std::size_t>(group)];
+}
+
+void SoundSystem::PlayBackgroundMusic(Space& space) {
+    GameObject* music = space.FindObject(ObjectName::BackgroundMusic);
+    if (music == nullptr) {
+        return;
+    }
+    if (auto* emitter = music->GetComponent<SoundEmitter>()) {
+        PlayOnGroup(*emitter, true, SoundGroup::Music);
+    }
 }
 
 void SoundSystem::StopAllChannels() {

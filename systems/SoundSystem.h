@@ -41,8 +41,6 @@ public:
 
     // "music" anywhere in the path is music, else "effect" anywhere is an effect; case counts.
     static SoundKind KindOf(const std::string& path);
-    // Everything after the last "/" or "\"; the whole path when there is neither.
-    static std::string FileNamePart(const std::string& path);
 
     // Loads a sound file, streamed as music or whole as an effect, into a new cell; an untagged
     // path is reported and gives an empty cell. Returns the table name (the file-name part)
@@ -69,6 +67,9 @@ public:
 
     // The library's group, or null before Initialize.
     audio::ChannelGroup* Group(SoundGroup group) const;
+
+    // Plays the space's "backgroundMusic" emitter looping on the music group, when it has one.
+    void PlayBackgroundMusic(Space& space);
 
     // Stops every channel, 0 to 511.
     void StopAllChannels();

@@ -8,7 +8,6 @@
 
 #include "Core/ContentFile.h"
 #include "systems/AssetLists.h"
-#include "systems/SoundSystem.h"
 
 namespace {
 // The images whose upload leaves the blend function additive.
@@ -82,7 +81,7 @@ void TextureRegistry::LoadSpriteList(const std::function<void()>& drawFrame) {
         if (drawFrame) {
             drawFrame();
         }
-        const std::string path = ImageFolder + AssetLists::EntryOf(line);
-        LoadTexture(path, SoundSystem::FileNamePart(path));
+        const std::string path = AssetLists::ImageFolder + AssetLists::EntryOf(line);
+        LoadTexture(path, std::string(ContentFile::FileNamePart(path)));
     }
 }

@@ -10,8 +10,6 @@
 // "particle.png"). Entries are never removed and textures never deleted.
 class TextureRegistry {
 public:
-    static constexpr const char* ImageFolder = "Textures/";
-
     // Reads an image file as 8-bit RGBA and uploads it into a new texture. An image that cannot
     // be read (SOIL reads 8-bit, non-interlaced PNG) leaves the texture without a picture and
     // with size 0.

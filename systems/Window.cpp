@@ -6,7 +6,9 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include "Core/ContentFile.h"
 #include "Core/Engine.h"
+#include "Core/FixedNames.h"
 #include "Core/LevelLoader.h"
 #include "components/MovingGearCollider.h"
 #include "components/ParticleEmmiter.h"
@@ -134,6 +136,16 @@ void Window::Initialize() {
     ToggleFullScreen();
     ToggleFullScreen();
 
+    BindGamepadButtons();
+
+    Engine::Instance().hooks.presentFrame = [] {
+        if (const auto window = TryGetSystem<Window>()) {
+            window->Present();
+        }
+    };
+}
+
+void Window::BindGamepadButtons() {
     buttonBindings.emplace(GLFW_KEY_ENTER, 0);
     buttonBindings.emplace(GLFW_KEY_ESCAPE, 1);
     buttonBindings.emplace(GLFW_KEY_M, 7);
@@ -146,7 +158,7 @@ void Window::Update(float, Space*) {
         WaitForFocus();
     }
     if (glfwWindowShouldClose(handle)) {
-        LoadLevel("confirmation", ScreenMode);
+        LoadLevel(ScreenName::Confirmation, LoadMode::Screen);
         glfwRestoreWindow(handle);
         glfwShowWindow(handle);
         glfwFocusWindow(handle);
@@ -156,9 +168,16 @@ void Window::Update(float, Space*) {
 }
 
 void Window::Shutdown() {
+    Engine::Instance().hooks.presentFrame = nullptr;
     glfwDestroyWindow(handle);
     handle = nullptr;
     glfwTerminate();
+}
+
+void Window::Present() {
+    if (handle != nullptr) {
+        glfwSwapBuffers(handle);
+    }
 }
 
 void Window::ToggleFullScreen() {
@@ -227,8 +246,8 @@ void Window::OnFocus(int newFocused) {
     }
     glfwIconifyWindow(handle);
     Space* current = Engine::Instance().CurrentSpace();
-    if (current != nullptr && current->loadMode == 1) {
-        LoadLevel("pauseMenu", ScreenMode);
+    if (current != nullptr && current->loadMode == LoadMode::PlayableLevel) {
+        LoadLevel(ScreenName::PauseMenu, LoadMode::Screen);
     } else {
         GetSystem<SoundSystem>()->SetGroupPaused(SoundGroup::Music, true);
     }
@@ -258,8 +277,7 @@ void Window::OnDrop(const std::vector<std::string>& paths) {
         AssetLists::Import(path);
     }
     for (const std::string& path : paths) {
-        const std::size_t slash = path.find_last_of("/\\");
-        AssetLists::LoadDroppedFile(slash == std::string::npos ? path : path.substr(slash + 1));
+        AssetLists::LoadDroppedFile(std::string(ContentFile::FileNamePart(path)));
     }
 }
 
@@ -306,7 +324,7 @@ bool Window::IsTriggered(int key) {
 void Window::BoostStep() {
     const auto gameplay = GetSystem<GameplaySystem>();
     Space* space = Engine::Instance().CurrentSpace();
-    GameObject* player = space == nullptr ? nullptr : space->FindObject("velmo");
+    GameObject* player = space == nullptr ? nullptr : space->FindObject(ObjectName::Player);
 
     if (gameplay->boostLatch && gameplay->boostDelay > 0.0f) {
         gameplay->boostDelay -= BoostDelayStep;

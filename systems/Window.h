@@ -28,16 +28,28 @@ public:
 
     Window();
 
-    // Opens the borderless, screen-sized window with its context and loads OpenGL. Failing to
-    // start GLFW, to make the window or to start GLEW ends the process with status -1.
+    // Opens the borderless, screen-sized window with its context and loads OpenGL, and sets the
+    // engine's hook that presents each frame. Failing to start GLFW, to make the window or to
+    // start GLEW ends the process with status -1.
     void Initialize() override;
     // Handles the window's events; a close request opens the quit confirmation instead.
     void Update(float dt, Space* space) override;
     void Shutdown() override;
 
+    // The keys that follow a gamepad button while a gamepad is present: Enter button 0,
+    // Escape 1, M 7 and R 6. Initialize installs them.
+    void BindGamepadButtons();
+
+    // Shows the finished frame: the back buffer swapped to the front.
+    void Present();
+
     // Whether the key (a GLFW key code) is held now, the gamepad merged in.
+    // NOTE: with a gamepad present, asking for A, D, W or S also runs the gamepad's boost step
+    // (the right stick's boost, its latch and delay), once per query.
     bool IsPressed(int key);
     // Whether the key went down since the previous IsTriggered query of that same key.
+    // NOTE: each query consumes the press for that key: a second query in the same frame, by
+    // any caller, sees false. Rules that test one key in several places see it once.
     bool IsTriggered(int key);
 
     // Switches between the framed 1280 x 720 window and the borderless screen-sized one.

@@ -6,25 +6,33 @@
 
 #include "Core/GameObject.h"
 #include "Core/Space.h"
-#include "components/MovingGearCollider.h"
-#include "components/Transform.h"
 
 namespace {
 
+// Components of two types, standing in for the game's.
+class Gear : public Component {
+public:
+    static constexpr ComponentType Type = ComponentType::MovingGearCollider;
+};
+class Place : public Component {
+public:
+    static constexpr ComponentType Type = ComponentType::Transform;
+};
+
 class GameObjectTest : public testing::Test {
 protected:
-    Space space{1, "level", ""};
+    Space space{LoadMode::PlayableLevel, "level", ""};
     GameObject* object = space.CreateObject("velmo");
 };
 
 TEST_F(GameObjectTest, ComponentsAreFoundByTypeInAttachmentOrder) {
-    auto* collider = object->AddComponent(ComponentType::MovingGearCollider,
-                                          std::make_unique<MovingGearCollider>());
-    auto* transform = object->AddComponent(ComponentType::Transform, std::make_unique<Transform>());
+    auto* collider =
+        object->AddComponent(ComponentType::MovingGearCollider, std::make_unique<Gear>());
+    auto* transform = object->AddComponent(ComponentType::Transform, std::make_unique<Place>());
 
     EXPECT_EQ(collider->myTypeId, ComponentType::MovingGearCollider);
     EXPECT_EQ(object->GetRawComponent(ComponentType::Transform), transform);
-    EXPECT_EQ(object->GetComponent<MovingGearCollider>(), collider);
+    EXPECT_EQ(object->GetComponent<Gear>(), collider);
     EXPECT_TRUE(object->HasComponent(ComponentType::Transform));
     EXPECT_FALSE(object->HasComponent(ComponentType::Sprite));
     ASSERT_EQ(object->observers.size(), 2u);
@@ -33,9 +41,9 @@ TEST_F(GameObjectTest, ComponentsAreFoundByTypeInAttachmentOrder) {
 }
 
 TEST_F(GameObjectTest, SecondComponentOfATypeIsReportedAndNotAttached) {
-    auto* first = object->AddComponent(ComponentType::Transform, std::make_unique<Transform>());
+    auto* first = object->AddComponent(ComponentType::Transform, std::make_unique<Place>());
     testing::internal::CaptureStdout();
-    auto* second = object->AddComponent(ComponentType::Transform, std::make_unique<Transform>());
+    auto* second = object->AddComponent(ComponentType::Transform, std::make_unique<Place>());
     const std::string output = testing::internal::GetCapturedStdout();
 
     EXPECT_EQ(second, nullptr);
@@ -46,14 +54,14 @@ TEST_F(GameObjectTest, SecondComponentOfATypeIsReportedAndNotAttached) {
 
 TEST_F(GameObjectTest, MissingComponentIsReportedAndYieldsNull) {
     testing::internal::CaptureStdout();
-    EXPECT_EQ(object->GetComponent<Transform>(), nullptr);
+    EXPECT_EQ(object->GetComponent<Place>(), nullptr);
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_THAT(output,
                 testing::MatchesRegex("Assertion failed: GetRawComponent\\(_typeId\\), file "
                                       ".*Core/GameObject\\.h, line [0-9]+\n"));
     // The quiet lookup reports nothing.
     testing::internal::CaptureStdout();
-    EXPECT_EQ(object->FindComponent<Transform>(), nullptr);
+    EXPECT_EQ(object->FindComponent<Place>(), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 

@@ -39,7 +39,7 @@ protected:
         return object;
     }
 
-    Space space{1, "test", ""};
+    Space space{LoadMode::PlayableLevel, "test", ""};
     std::vector<std::string> log;
 };
 

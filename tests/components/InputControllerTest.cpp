@@ -2,12 +2,12 @@
 
 #include <GLFW/glfw3.h>
 
-#include "PhysicsLevel.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
 #include "components/Transform.h"
+#include "support/PhysicsLevel.h"
 
-using namespace level;
+using namespace pieces;
 
 namespace {
 

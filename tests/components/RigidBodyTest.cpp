@@ -1,11 +1,11 @@
 #include <cmath>
 
-#include "PhysicsLevel.h"
 #include "components/ParticleEmmiter.h"
 #include "components/RigidBody.h"
 #include "components/Transform.h"
+#include "support/PhysicsLevel.h"
 
-using namespace level;
+using namespace pieces;
 
 namespace {
 

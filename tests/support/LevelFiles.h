@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "Core/GameObject.h"
+#include "Core/LevelReader.h"
 #include "Core/Space.h"
+#include "support/ScratchFolder.h"
 
 // The content folder of the test levels: tests/levels, laid out as the game's working
 // directory ("Gameplay/Levels.txt", "TandrelLevelDesigner/Content/*.Level.data").
@@ -21,19 +23,10 @@ inline std::string TestLevel(const std::string& fileName) {
     return (TestContent() / "TandrelLevelDesigner/Content" / (fileName + ".Level.data")).string();
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The 138 lines the level editor writes before the objects; the reader skips them unread.
+// The lines the level editor writes before the objects; the reader skips them unread.
 inline std::string EditorHeader() {
     std::string header = "Level =\n{\n";
-    for (int line = 3; line <= 138; ++line) {
+    for (int line = 3; line <= LevelReader::EditorHeaderLines; ++line) {
         header += "  int EditorSetting = 0,\n";
     }
     return header;
@@ -50,25 +43,3 @@ T& Get(const Space& space, const std::string& objectName) {
     }
     return *component;
 }
-
-// A folder of its own for one test's files, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        path = std::filesystem::temp_directory_path() /
-               (std::string("velmora-") + test->test_suite_name() + "-" + test->name());
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        WriteBytes(path / name, bytes);
-        return (path / name).string();
-    }
-
-    std::filesystem::path path;
-};

@@ -9,9 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Core/ContentFile.h"
 #include "Core/Engine.h"
-#include "TestSounds.h"
 #include "audio/Sound.h"
+#include "support/TestSounds.h"
 #include "systems/AssetLists.h"
 #include "systems/GameplaySystem.h"
 #include "systems/SoundSystem.h"
@@ -62,7 +63,7 @@ protected:
     static std::string Drop(const std::string& path) {
         testing::internal::CaptureStdout();
         AssetLists::Import(path);
-        AssetLists::LoadDroppedFile(SoundSystem::FileNamePart(path));
+        AssetLists::LoadDroppedFile(std::string(ContentFile::FileNamePart(path)));
         return testing::internal::GetCapturedStdout();
     }
 

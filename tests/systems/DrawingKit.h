@@ -171,6 +171,7 @@ protected:
         glfwGetWindowAttrib(window->handle, GLFW_FOCUSED);
         glfwPollEvents();
         graphics->Initialize();
+        gameplay->Initialize();
     }
 
     void TearDown() override {
@@ -185,7 +186,7 @@ protected:
         const std::string path =
             content->Write(name + ".Level.data", EditorHeader() + objects + "}\n");
         auto& spaces = Engine::Instance().spaces;
-        spaces.push_back(std::make_unique<Space>(1, name, path));
+        spaces.push_back(std::make_unique<Space>(LoadMode::PlayableLevel, name, path));
         spaces.back()->systems = {graphics};
         return spaces.back().get();
     }

@@ -53,7 +53,7 @@ protected:
         engine.running = false;
     }
 
-    Space* Push(const std::string& name, std::int32_t mode) {
+    Space* Push(const std::string& name, LoadMode mode) {
         auto& spaces = Engine::Instance().spaces;
         spaces.push_back(std::make_unique<Space>(mode, name, ""));
         return spaces.back().get();
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(GameplaySystemTest, GameplayComponentsAreSteppedInTheirOrderPerObject) {
-    Space* level = Push("level", 1);
+    Space* level = Push("level", LoadMode::PlayableLevel);
     std::vector<std::string> log;
     GameObject* first = level->CreateObject("first");
     first->AddComponent(ComponentType::CollectibleMove, std::make_unique<UpdateLog>("move", &log));
@@ -95,12 +95,12 @@ TEST_F(GameplaySystemTest, GameplayComponentsAreSteppedInTheirOrderPerObject) {
 }
 
 TEST_F(GameplaySystemTest, QuitConfirmationGoesBackOnNOrEscape) {
-    Space* level = Push("level", 1);
+    Space* level = Push("level", LoadMode::PlayableLevel);
     GameObject* cameraObject = level->CreateObject("CameraComp");
     level->IndexObject(cameraObject);
     auto* camera = static_cast<Camera*>(
         cameraObject->AddComponent(ComponentType::Camera, std::make_unique<Camera>()));
-    Push("confirmation", 0);
+    Push("confirmation", LoadMode::Screen);
     graphics->currentCamera = nullptr;
 
     Tap(GLFW_KEY_N);
@@ -108,13 +108,13 @@ TEST_F(GameplaySystemTest, QuitConfirmationGoesBackOnNOrEscape) {
     EXPECT_EQ(graphics->currentCamera, camera);
     EXPECT_TRUE(Engine::Instance().running);
 
-    Push("quit", 0);
+    Push("quit", LoadMode::Screen);
     Tap(GLFW_KEY_ESCAPE);
     EXPECT_EQ(Engine::Instance().CurrentSpace(), level);
 }
 
 TEST_F(GameplaySystemTest, QuitConfirmationEndsTheGameOnYOrEnter) {
-    Push("confirmation", 0);
+    Push("confirmation", LoadMode::Screen);
     Tap(GLFW_KEY_Y);
     EXPECT_FALSE(Engine::Instance().running);
 
@@ -131,7 +131,7 @@ TEST_F(GameplaySystemTest, ConfirmationShowsTheKeyboardOrGamepadPicture) {
     pad.ID = 12;
     TextureRegistry::Store("quitKeys.png", keyboard);
     TextureRegistry::Store("quitPad.png", pad);
-    Space* screen = Push("confirmation", 0);
+    Space* screen = Push("confirmation", LoadMode::Screen);
     GameObject* object = screen->CreateObject("confirmation");
     screen->IndexObject(object);
     auto* pictures = static_cast<Button*>(

@@ -1,12 +1,12 @@
 #include <memory>
 #include <string>
 
-#include "../components/PhysicsLevel.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
 #include "components/Transform.h"
+#include "support/PhysicsLevel.h"
 
-using namespace level;
+using namespace pieces;
 
 // The physics frame as a whole: which objects the contact pass tests, and a frame that loads a
 // level or meets incomplete content.
@@ -19,7 +19,7 @@ public:
     explicit LevelOpener(std::string path) : path(std::move(path)) {}
     void OnCollision(CollisionMessage*) override {
         Engine::Instance().spaces.push_back(
-            std::make_unique<Space>(PlayableLevelMode, "next", path));
+            std::make_unique<Space>(LoadMode::PlayableLevel, "next", path));
     }
     std::string path;
 };

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "Core/Engine.h"
-#include "TestSounds.h"
 #include "audio/Channel.h"
 #include "audio/ChannelGroup.h"
 #include "audio/Sound.h"
 #include "components/SoundEmitter.h"
+#include "support/TestSounds.h"
 #include "systems/GameplaySystem.h"
 #include "systems/SoundSystem.h"
 #include "systems/SoundTable.h"
@@ -41,6 +41,7 @@ protected:
         engine.AddSystem(sounds);
         engine.AddSystem(gameplay);
         sounds->Initialize();
+        gameplay->Initialize();
     }
 
     void TearDown() override {
@@ -219,7 +220,7 @@ public:
 
 TEST_F(SoundSystemTest, LoseRequestUnmutesMusicUnlessTheOptionsMutedIt) {
     auto& spaces = Engine::Instance().spaces;
-    spaces.push_back(std::make_unique<Space>(1, "level", ""));
+    spaces.push_back(std::make_unique<Space>(LoadMode::PlayableLevel, "level", ""));
     Space* space = spaces.back().get();
     space->systems.push_back(std::make_shared<LoseRequester>());
     bool muted = false;

@@ -22,7 +22,7 @@ protected:
         gameplay = std::make_shared<GameplaySystem>();
         engine.AddSystem(window);
         engine.AddSystem(gameplay);
-        window->buttonBindings = {{257, 0}, {256, 1}, {77, 7}, {82, 6}};
+        window->BindGamepadButtons();
     }
     void TearDown() override { Engine::Instance().Shutdown(); }
 
@@ -113,7 +113,8 @@ class GamepadBoostTest : public WindowInputTest {
 protected:
     void SetUp() override {
         WindowInputTest::SetUp();
-        Engine::Instance().spaces.push_back(std::make_unique<Space>(1, "level", ""));
+        Engine::Instance().spaces.push_back(
+            std::make_unique<Space>(LoadMode::PlayableLevel, "level", ""));
         Space* space = Engine::Instance().CurrentSpace();
         GameObject* player = space->CreateObject("velmo");
         space->IndexObject(player);

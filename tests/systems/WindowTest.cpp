@@ -89,7 +89,7 @@ TEST_F(WindowTest, ToggleFullScreenSwitchesBetweenFramedAndScreenSized) {
 }
 
 TEST_F(WindowTest, CloseRequestOpensTheConfirmationAndKeepsTheWindow) {
-    LoadLevel("levelSelectGear1", PlayableLevelMode);
+    LoadLevel("levelSelectGear1", LoadMode::PlayableLevel);
     glfwSetWindowShouldClose(window->handle, GLFW_TRUE);
     window->Update(0.016f, Engine::Instance().CurrentSpace());
     EXPECT_EQ(glfwWindowShouldClose(window->handle), GLFW_FALSE);
@@ -98,7 +98,7 @@ TEST_F(WindowTest, CloseRequestOpensTheConfirmationAndKeepsTheWindow) {
 }
 
 TEST_F(WindowTest, LosingFocusInALevelOpensThePauseMenu) {
-    LoadLevel("levelSelectGear1", PlayableLevelMode);
+    LoadLevel("levelSelectGear1", LoadMode::PlayableLevel);
     window->OnFocus(0);
     EXPECT_TRUE(IsCurrentSpace("pauseMenu"));
     // The wait for focus ends at once: the test display leaves the window focused.
@@ -107,7 +107,7 @@ TEST_F(WindowTest, LosingFocusInALevelOpensThePauseMenu) {
 }
 
 TEST_F(WindowTest, LosingFocusOnAScreenOpensNothing) {
-    LoadLevel("mainMenu", ScreenMode);
+    LoadLevel("mainMenu", LoadMode::Screen);
     window->OnFocus(0);
     window->Update(0.016f, Engine::Instance().CurrentSpace());
     EXPECT_TRUE(IsCurrentSpace("mainMenu"));

@@ -110,7 +110,7 @@ TEST(InputScript, MalformedLinesNameTheirFileAndLine) {
 }
 
 TEST(StateWriter, ObjectLineHasOnlyThePartsTheObjectHas) {
-    Space space(1, "level \"one\"", "");
+    Space space(LoadMode::PlayableLevel, "level \"one\"", "");
     GameObject* object = space.CreateObject("gear\\1");
     auto* transform = static_cast<Transform*>(
         object->AddComponent(ComponentType::Transform, std::make_unique<Transform>()));

@@ -18,6 +18,7 @@
 #include "StateWriter.h"
 #include "TraceOptions.h"
 #include "components/InputController.h"
+#include "components/LevelKeys.h"
 #include "systems/AssetLists.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
@@ -69,6 +70,7 @@ std::vector<std::string> StackNames() {
 }
 
 int Run(const TraceOptions& options, const InputScript& script, std::FILE* json) {
+    InstallLevelKeys();
     auto window = std::make_shared<Window>();
     window->visible = options.visible;
     ScriptedGamepad* gamepad = nullptr;
@@ -89,7 +91,7 @@ int Run(const TraceOptions& options, const InputScript& script, std::FILE* json)
     LevelList::Read("Gameplay/Levels.txt");
     AssetLists::LoadSounds();
     TextureRegistry::LoadSpriteList();
-    LoadLevel(options.level, options.screen ? ScreenMode : PlayableLevelMode);
+    LoadLevel(options.level, options.screen ? LoadMode::Screen : LoadMode::PlayableLevel);
 
     StateWriter writer(json, options.watch);
     writer.WriteFrame(0, *engine.CurrentSpace());

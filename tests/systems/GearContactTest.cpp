@@ -3,15 +3,15 @@
 
 #include <GLFW/glfw3.h>
 
-#include "PhysicsLevel.h"
 #include "components/GearCollider.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
 #include "components/SoundEmitter.h"
 #include "components/Transform.h"
+#include "support/PhysicsLevel.h"
 #include "systems/GearContact.h"
 
-using namespace level;
+using namespace pieces;
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include <GLFW/glfw3.h>
 
-#include "PhysicsLevel.h"
 #include "components/BoxCollider.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
 #include "components/Sprite.h"
 #include "components/Transform.h"
+#include "support/PhysicsLevel.h"
 
-using namespace level;
+using namespace pieces;
 
 namespace {
 

@@ -7,16 +7,16 @@
 
 #include <gtest/gtest.h>
 
-#include "../systems/TestSounds.h"
 #include "Core/Engine.h"
 #include "Core/LevelList.h"
 #include "Core/LevelLoader.h"
 #include "Core/Space.h"
-#include "EngineFixture.h"
 #include "audio/Channel.h"
 #include "components/Camera.h"
 #include "components/SoundEmitter.h"
+#include "support/EngineFixture.h"
 #include "support/LevelFiles.h"
+#include "support/TestSounds.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
@@ -27,20 +27,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs a test inside a content folder, as the game runs inside its own, and goes back after.
-class InFolder {
-public:
-    explicit InFolder(const fs::path& folder) : previous(fs::current_path()) {
-        fs::current_path(folder);
-    }
-    ~InFolder() { fs::current_path(previous); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-private:
-    fs::path previous;
-};
 
 // Notes what happens to it: level starts, and its own destruction.
 class Witness : public Component {
@@ -53,41 +39,8 @@ public:
     std::vector<std::string>* log;
 };
 
-TEST(LevelListTest, FirstCommaSplitsAndFirstLineWins) {
-    LevelList::Read((TestContent() / "Gameplay/Levels.txt").string());
-    const auto& list = LevelList::Entries();
-    EXPECT_EQ(list.at("loading"), "loadingScreen");
-    EXPECT_EQ(list.at("level1"), "Level1");          // a later "level1" line is ignored
-    EXPECT_EQ(list.at("Standalone"), "Standalone");  // no comma: the text maps to itself
-    EXPECT_EQ(list.at("levelList"), "Level1,Other");
-    EXPECT_EQ(list.at("title"), "Menus\\TitleScreen");
-    EXPECT_EQ(list.size(), 8u);
-}
-
-TEST(LevelListTest, WindowsLineEndsGiveTheSameList) {
-    LevelList::Read((TestContent() / "Gameplay/Levels.txt").string());
-    const std::map<std::string, std::string> linux = LevelList::Entries();
-    std::string windows;
-    for (char c : ReadBytes(TestContent() / "Gameplay/Levels.txt")) {
-        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    ScratchFolder scratch;
-    LevelList::Read(scratch.Write("Levels.txt", windows));
-    EXPECT_EQ(LevelList::Entries(), linux);
-}
-
-TEST(LevelListTest, MissingListIsReportedAndLeavesTheListEmpty) {
-    LevelList::Read((TestContent() / "Gameplay/Levels.txt").string());
-    ScratchFolder scratch;
-    InFolder inside(scratch.path);
-    testing::internal::CaptureStdout();
-    LevelList::Read("Gameplay/Levels.txt");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "file not found: Gameplay/Levels.txt\n");
-    EXPECT_TRUE(LevelList::Entries().empty());
-}
-
 // The engine's five systems, inside the test content folder. Loading levels needs no window
-// and no drawing, so only the sound system is started.
+// and no drawing, so only the sound system is started, and the graphics system's hooks set.
 class LevelLoaderTest : public EngineTest {
 protected:
     void SetUp() override {
@@ -95,12 +48,14 @@ protected:
         ::setenv("ALSOFT_DRIVERS", "null", 0);  // real mixing, nothing heard
         Engine& engine = Engine::Instance();
         auto sound = std::make_shared<SoundSystem>();
+        auto graphics = std::make_shared<Graphics>();
         for (std::shared_ptr<System> system : std::vector<std::shared_ptr<System>>{
-                 std::make_shared<Window>(), sound, std::make_shared<Physics>(),
-                 std::make_shared<Graphics>(), std::make_shared<GameplaySystem>()}) {
+                 std::make_shared<Window>(), sound, std::make_shared<Physics>(), graphics,
+                 std::make_shared<GameplaySystem>()}) {
             engine.AddSystem(system);
         }
         sound->Initialize();
+        graphics->HookIntoEngine();
         LevelList::Read("Gameplay/Levels.txt");
     }
     void TearDown() override {
@@ -130,11 +85,11 @@ protected:
 };
 
 TEST_F(LevelLoaderTest, NewLevelIsReadFromItsListedFileWithTheSystemsInOrder) {
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("level1", LoadMode::PlayableLevel);
 
     Space* level = Current();
     EXPECT_EQ(level->name, "level1");
-    EXPECT_EQ(level->loadMode, 1);
+    EXPECT_EQ(level->loadMode, LoadMode::PlayableLevel);
     EXPECT_EQ(level->levelPath, "TandrelLevelDesigner/Content/Level1.Level.data");
     EXPECT_NE(level->FindObject("gear"), nullptr);
     EXPECT_EQ(level->FindObject("wrongFile"), nullptr);
@@ -151,15 +106,15 @@ TEST_F(LevelLoaderTest, NewLevelIsReadFromItsListedFileWithTheSystemsInOrder) {
 
 TEST_F(LevelLoaderTest, ContentWrittenOnWindowsLoads) {
     // Listed as "creditsScreen", on disk as "CreditsScreen.Level.data".
-    LoadLevel("credits", ScreenMode);
+    LoadLevel("credits", LoadMode::Screen);
     EXPECT_NE(Current()->FindObject("creditsText"), nullptr);
     // Listed with a backslash: "Menus\TitleScreen".
-    LoadLevel("title", ScreenMode);
+    LoadLevel("title", LoadMode::Screen);
     EXPECT_NE(Current()->FindObject("titleText"), nullptr);
 }
 
 TEST_F(LevelLoaderTest, UnlistedNameGivesAnEmptySpace) {
-    LoadLevel("nowhere", ScreenMode);
+    LoadLevel("nowhere", LoadMode::Screen);
     EXPECT_EQ(Current()->name, "nowhere");
     EXPECT_TRUE(Current()->objects.empty());
     EXPECT_EQ(Current()->levelPath, "TandrelLevelDesigner/Content/.Level.data");
@@ -167,18 +122,18 @@ TEST_F(LevelLoaderTest, UnlistedNameGivesAnEmptySpace) {
 }
 
 TEST_F(LevelLoaderTest, ReturningToASpaceDestroysEverythingAboveIt) {
-    LoadLevel("loading", ScreenMode);
-    LoadLevel("mainMenu", ScreenMode);
+    LoadLevel("loading", LoadMode::Screen);
+    LoadLevel("mainMenu", LoadMode::Screen);
     Space* menu = Current();
     Watch(menu, "menu");
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("level1", LoadMode::PlayableLevel);
     Watch(Current(), "level");
-    LoadLevel("pause", ScreenMode);
+    LoadLevel("pause", LoadMode::Screen);
     Watch(Current(), "pause");
     log.clear();
 
     // Letter case is ignored when the stack is searched.
-    LoadLevel("MAINMENU", ScreenMode);
+    LoadLevel("MAINMENU", LoadMode::Screen);
 
     EXPECT_EQ(Stack(), (std::vector<std::string>{"loading", "mainMenu"}));
     EXPECT_EQ(log,
@@ -195,10 +150,10 @@ TEST_F(LevelLoaderTest, ReturningToASpaceDestroysEverythingAboveIt) {
 }
 
 TEST_F(LevelLoaderTest, LoadingTheCurrentNameAgainOnlyRestartsIt) {
-    LoadLevel("mainMenu", ScreenMode);
+    LoadLevel("mainMenu", LoadMode::Screen);
     Space* menu = Current();
     Watch(menu, "menu");
-    LoadLevel("mainMenu", ScreenMode);
+    LoadLevel("mainMenu", LoadMode::Screen);
     EXPECT_EQ(Stack(), (std::vector<std::string>{"mainMenu"}));
     EXPECT_EQ(Current(), menu);
     EXPECT_EQ(log, (std::vector<std::string>{"menu started"}));
@@ -216,35 +171,35 @@ TEST_F(LevelLoaderTest, MusicStartsWithTheMainMenuAndPlayableLevels) {
                isPlaying;
     };
 
-    LoadLevel("mainMenu", ScreenMode);
+    LoadLevel("mainMenu", LoadMode::Screen);
     audio::Channel* music = Get<SoundEmitter>(*Current(), "backgroundMusic").channelSlot;
     ASSERT_TRUE(playing(music));
     audio::ChannelGroup* group = nullptr;
     music->GetChannelGroup(&group);
     EXPECT_EQ(group, sound->Group(SoundGroup::Music));
 
-    LoadLevel("pause", ScreenMode);  // another screen keeps the music
+    LoadLevel("pause", LoadMode::Screen);  // another screen keeps the music
     EXPECT_TRUE(playing(music));
-    LoadLevel("level1", PlayableLevelMode);  // a level stops every sound first
+    LoadLevel("level1", LoadMode::PlayableLevel);  // a level stops every sound first
     EXPECT_FALSE(playing(music));
-    LoadLevel("mainMenu", ScreenMode);  // going back plays it again
+    LoadLevel("mainMenu", LoadMode::Screen);  // going back plays it again
     EXPECT_TRUE(playing(Get<SoundEmitter>(*Current(), "backgroundMusic").channelSlot));
 }
 
 TEST_F(LevelLoaderTest, ReturningToASpaceWithoutCameraStopsFollowingTheRemovedOne) {
-    LoadLevel("credits", ScreenMode);
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("credits", LoadMode::Screen);
+    LoadLevel("level1", LoadMode::PlayableLevel);
     ASSERT_NE(FollowedCamera(), nullptr);
-    LoadLevel("credits", ScreenMode);
+    LoadLevel("credits", LoadMode::Screen);
     EXPECT_EQ(FollowedCamera(), nullptr);
 }
 
 TEST_F(LevelLoaderTest, SpaceRemovedDuringItsOwnUpdateStaysUsableToTheEndOfTheStep) {
-    LoadLevel("mainMenu", ScreenMode);
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("mainMenu", LoadMode::Screen);
+    LoadLevel("level1", LoadMode::PlayableLevel);
     Space* level = Current();
     auto leaver = std::make_shared<RecordingSystem>(4, 0x01, &log);
-    leaver->onUpdate = [](Space*) { LoadLevel("mainMenu", ScreenMode); };
+    leaver->onUpdate = [](Space*) { LoadLevel("mainMenu", LoadMode::Screen); };
     auto later = std::make_shared<RecordingSystem>(4, 0x01, &log);
     std::size_t objectsSeenLater = 99;
     later->onUpdate = [&](Space* stepped) { objectsSeenLater = stepped->objects.size(); };
@@ -257,7 +212,7 @@ TEST_F(LevelLoaderTest, SpaceRemovedDuringItsOwnUpdateStaysUsableToTheEndOfTheSt
 }
 
 TEST_F(LevelLoaderTest, RestartRebuildsTheSpaceInPlaceUnderItsOwnUpdate) {
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("level1", LoadMode::PlayableLevel);
     Space* level = Current();
     const std::uint32_t oldGear = level->FindObject("gear")->id;
     auto restarter = std::make_shared<RecordingSystem>(4, 0x01, &log);
@@ -268,7 +223,7 @@ TEST_F(LevelLoaderTest, RestartRebuildsTheSpaceInPlaceUnderItsOwnUpdate) {
 
     EXPECT_EQ(Current(), level);
     EXPECT_EQ(level->name, "level1");
-    EXPECT_EQ(level->loadMode, 1);
+    EXPECT_EQ(level->loadMode, LoadMode::PlayableLevel);
     EXPECT_EQ(level->systems, std::vector<std::shared_ptr<System>>{restarter});
     EXPECT_EQ(level->objects.size(), 2u);
     EXPECT_NE(level->FindObject("gear")->id, oldGear);
@@ -282,7 +237,7 @@ public:
 };
 
 TEST_F(LevelLoaderTest, LevelStartBroadcastSurvivesARestartFromAHandler) {
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("level1", LoadMode::PlayableLevel);
     GameObject* object = Current()->CreateObject("restarter");
     auto restarter = std::make_unique<Restarter>();
     restarter->owner = object;
@@ -290,7 +245,7 @@ TEST_F(LevelLoaderTest, LevelStartBroadcastSurvivesARestartFromAHandler) {
     object->AddComponent(ComponentType::Button, std::make_unique<Witness>("sibling", &log));
     Watch(Current(), "watch");
 
-    LoadLevel("level1", PlayableLevelMode);
+    LoadLevel("level1", LoadMode::PlayableLevel);
 
     // Nothing destroyed by the restart hears the message any more.
     EXPECT_EQ(Current()->FindObject("restarter"), nullptr);
@@ -323,9 +278,9 @@ TEST_F(FirstLevelTest, RunLoadsTheLoadingScreenFirst) {
 
     EXPECT_EQ(stepped, (std::vector<std::string>{"loading"}));
     EXPECT_EQ(objects, 1u);  // "loadingPicture", from the listed "loadingScreen"
-    // Its sprite names a texture nobody loaded: the registry now holds it, empty.
-    EXPECT_EQ(TextureRegistry::GetTexture("loading1.png").ID, 0u);
+    // Its sprite names a texture nobody loaded: the level's own lookup entered it, empty.
     EXPECT_EQ(TextureRegistry::Entries().count("loading1.png"), 1u);
+    EXPECT_EQ(TextureRegistry::GetTexture("loading1.png").ID, 0u);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ protected:
         engine.running = false;
     }
 
-    Space* PushSpace(const std::string& name, std::int32_t loadMode = 1) {
+    Space* PushSpace(const std::string& name, LoadMode loadMode = LoadMode::PlayableLevel) {
         auto& spaces = Engine::Instance().spaces;
         spaces.push_back(std::make_unique<Space>(loadMode, name, ""));
         return spaces.back().get();

@@ -10,13 +10,13 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
-#include "../systems/TestSounds.h"
 #include "Core/Engine.h"
 #include "Core/LevelLoader.h"
 #include "Core/Space.h"
 #include "audio/Channel.h"
 #include "components/InputController.h"
 #include "support/LevelFiles.h"
+#include "support/TestSounds.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/Physics.h"
@@ -25,7 +25,7 @@
 
 // Small level files for the physics, written as the level editor writes them. Positions are
 // given in world units: the reader doubles the file's x and y, so the file holds halves.
-namespace level {
+namespace pieces {
 
 inline std::string Number(float value) {
     std::ostringstream text;
@@ -93,7 +93,7 @@ inline std::string Box(const std::string& name, float x, float y, float halfWidt
                   extra);
 }
 
-}  // namespace level
+}  // namespace pieces
 
 // The engine's five systems with the real sound layer on OpenAL Soft's null output, and one
 // level read from a file of the test's own. Frames step the physics only (and the actions),
@@ -130,7 +130,7 @@ protected:
     // Reads the objects as a playable level and makes it the current space.
     Space& Load(const std::string& objects) {
         const std::string path = scratch.Write("Test.Level.data", EditorHeader() + objects + "}\n");
-        auto space = std::make_unique<Space>(PlayableLevelMode, "test", path);
+        auto space = std::make_unique<Space>(LoadMode::PlayableLevel, "test", path);
         for (std::int32_t typeId : {Window::TypeId, SoundSystem::TypeId, Physics::TypeId,
                                     Graphics::TypeId, GameplaySystem::TypeId}) {
             space->systems.push_back(Engine::Instance().FindSystem(typeId));

@@ -10,7 +10,6 @@
 #include "Core/Engine.h"
 #include "Core/LevelReader.h"
 #include "Core/Space.h"
-#include "EngineFixture.h"
 #include "components/Animation.h"
 #include "components/BombGear.h"
 #include "components/BoxCollider.h"
@@ -32,6 +31,7 @@
 #include "components/TeleporterGear.h"
 #include "components/Transform.h"
 #include "components/WinController.h"
+#include "support/EngineFixture.h"
 #include "support/LevelFiles.h"
 #include "systems/Graphics.h"
 #include "systems/SoundTable.h"
@@ -189,7 +189,7 @@ void ExpectEveryKeyRead(const Space& level) {
 
 TEST_F(LevelReaderTest, EveryKeyFillsItsField) {
     TextureRegistry::Store("PlayerGear.png", Texture2D{7, 64, 32});
-    Space level(1, "allKeys", TestLevel("AllKeys"));
+    Space level(LoadMode::PlayableLevel, "allKeys", TestLevel("AllKeys"));
     ExpectEveryKeyRead(level);
 }
 
@@ -200,7 +200,7 @@ TEST_F(LevelReaderTest, WindowsLineEndsReadAsLinuxOnes) {
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     ScratchFolder scratch;
-    Space level(1, "allKeys", scratch.Write("AllKeys.Level.data", windows));
+    Space level(LoadMode::PlayableLevel, "allKeys", scratch.Write("AllKeys.Level.data", windows));
     ExpectEveryKeyRead(level);
 }
 
@@ -208,7 +208,7 @@ TEST_F(LevelReaderTest, ObjectsAreInitialisedFromTheirSiblings) {
     auto graphics = std::make_shared<Graphics>();
     Engine::Instance().AddSystem(graphics);
     TextureRegistry::Store("PlayerGear.png", Texture2D{7, 64, 32});
-    Space level(1, "allKeys", TestLevel("AllKeys"));
+    Space level(LoadMode::PlayableLevel, "allKeys", TestLevel("AllKeys"));
 
     const auto& body = Get<RigidBody>(level, "body");
     EXPECT_EQ(body.transform, &Get<Transform>(level, "body"));
@@ -247,14 +247,14 @@ TEST_F(LevelReaderTest, DestroyedCameraIsNoLongerFollowed) {
     auto graphics = std::make_shared<Graphics>();
     Engine::Instance().AddSystem(graphics);
     {
-        Space level(1, "allKeys", TestLevel("AllKeys"));
+        Space level(LoadMode::PlayableLevel, "allKeys", TestLevel("AllKeys"));
         ASSERT_NE(graphics->currentCamera, nullptr);
     }
     EXPECT_EQ(graphics->currentCamera, nullptr);
 }
 
 TEST_F(LevelReaderTest, EasingIsFoundByNameLongestFirst) {
-    Space level(1, "easings", TestLevel("Easings"));
+    Space level(LoadMode::PlayableLevel, "easings", TestLevel("Easings"));
     const std::pair<const char*, EasingFunction> expected[] = {
         {"easeInOutQuad", Easing::InOutQuad},
         {"easeInOutBack", Easing::InOutBack},
@@ -273,7 +273,7 @@ TEST_F(LevelReaderTest, EasingIsFoundByNameLongestFirst) {
 
 TEST_F(LevelReaderTest, LinesAreTestedForKeysNotParsed) {
     testing::internal::CaptureStdout();
-    Space level(1, "quirks", TestLevel("Quirks"));
+    Space level(LoadMode::PlayableLevel, "quirks", TestLevel("Quirks"));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 
     // Objects in file order, lines after the level's closing brace unread.
@@ -411,7 +411,7 @@ TEST_F(LevelReaderTest, StoredFuzzInputsBuildWithoutFault) {
     }
     testing::internal::CaptureStdout();
     for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-        Space level(1, "fuzz", entry.path().string());
+        Space level(LoadMode::PlayableLevel, "fuzz", entry.path().string());
     }
     testing::internal::GetCapturedStdout();
 }
