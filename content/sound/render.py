@@ -37,6 +37,9 @@ def fail(source, line, message):
 
 
 def run(*command):
+    # sox's noise and dither are seeded the same on every run, so a build makes the same sound.
+    if command[0] == "sox":
+        command = ("sox", "-R") + command[1:]
     result = subprocess.run(command, capture_output=True, text=True)
     if result.returncode != 0:
         sys.exit(f"render.py: {' '.join(command)} failed:\n{result.stderr}")
