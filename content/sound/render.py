@@ -11,14 +11,16 @@ SOURCE is either
             length is rounded up to whole bars, and what rings on after the last bar (release,
             reverb) is folded back onto its start, so the end flows into the beginning.
 
-Every sound is then levelled: its loudest 50 ms (RMS, as sox's stats measure it) is brought to
+Every sound is then levelled: its loudest 50 ms (the RMS of a 50 ms block, channel by channel) is brought to
 the target below, unless that would put a sample above the peak ceiling, which wins. Effects
 are written as 16-bit mono WAV, music as Ogg Vorbis.
 """
 
 import argparse
+import array
+import math
+import operator
 import os
-import re
 import struct
 import subprocess
 import sys
@@ -51,16 +53,26 @@ def float_wav(path):
 
 
 def stats(path):
-    """(peak dBFS, loudest 50 ms RMS dBFS) of a sound, from sox's stats."""
-    report = run("sox", path, "-n", "stats", "-w", "0.05")
-    values = {}
-    for line in report.splitlines():
-        m = re.match(r"(Pk lev dB|RMS Pk dB)\s+(-?[\d.]+|-inf)", line)
-        if m:
-            values[m.group(1)] = float(m.group(2))
-    if len(values) != 2:
-        sys.exit(f"render.py: no levels measured for {path}:\n{report}")
-    return values["Pk lev dB"], values["RMS Pk dB"]
+    """(peak dBFS, loudest 50 ms RMS dBFS) of a sound: the RMS of each channel's 50 ms blocks,
+    counted from the start, the loudest block of any channel."""
+    channels = int(subprocess.run(["sox", "--i", "-c", path], capture_output=True, text=True,
+                                  check=True).stdout)
+    raw = subprocess.run(["sox", path, "-t", "f32", "-"], capture_output=True, check=True).stdout
+    samples = array.array("f")
+    samples.frombytes(raw)
+    block = RATE // 20
+    peak = max(map(abs, samples), default=0.0)
+    loudest = 0.0
+    for channel in range(channels):
+        one = samples[channel::channels]
+        for start in range(0, len(one), block):
+            part = one[start:start + block]
+            loudest = max(loudest, math.sqrt(sum(map(operator.mul, part, part)) / block))
+    return decibels(peak), decibels(loudest)
+
+
+def decibels(level):
+    return 20 * math.log10(max(level, 1e-9))
 
 
 def level(path, target):
