@@ -64,16 +64,18 @@ public:
                          std::string(section->fields.empty() ? "}" : section->fields[0].name) +
                          " = ... }");
             }
-            entry.sections.push_back(ReadSection(*section, *fields, LineOf(*key)));
+            entry.sections.push_back(ReadSection(*section, *fields, LineOf(*key), where));
         }
         return entry;
     }
 
 private:
-    SectionEntry ReadSection(const SectionKey& section, const toml::table& table, int line) const {
+    SectionEntry ReadSection(const SectionKey& section, const toml::table& table, int line,
+                             const std::string& entryWhere) const {
         SectionEntry entry{&section, {}, line};
         for (const auto& [key, node] : table) {
-            const std::string where = std::string(section.name) + "." + std::string(key.str());
+            const std::string where =
+                entryWhere + "." + std::string(section.name) + "." + std::string(key.str());
             const FieldKey* field = LevelKeys::FieldNamed(section, key.str());
             if (field == nullptr) {
                 Fail(key, where, "no such field in " + std::string(section.name));
