@@ -12,17 +12,17 @@
 
 namespace {
 
-const LevelKeys* installedKeys = nullptr;
+const LevelKeyTable* installedKeys = nullptr;
 
 // The installed tables, or none: a program that forgot to install them is told so, and reads
 // names without components.
-const LevelKeys& Keys() {
-    static constexpr LevelKeys None{};
+const LevelKeyTable& Keys() {
+    static constexpr LevelKeyTable None{};
     return VELMORA_ASSERT(installedKeys != nullptr) ? *installedKeys : None;
 }
 
 // Handles one line after the header. True when the line closes the level.
-bool HandleLine(const LevelKeys& keys, LevelReadState& state, std::string_view line,
+bool HandleLine(const LevelKeyTable& keys, LevelReadState& state, std::string_view line,
                 std::vector<LevelRecord>& records) {
     // A line with a brace is only a brace, even when the brace stands in a string value.
     if (LevelLine::Contains(line, "{")) {
@@ -70,7 +70,7 @@ void ReportLine(std::int64_t lineNumber) {
 
 }  // namespace
 
-void LevelReader::UseKeys(const LevelKeys* keys) {
+void LevelReader::UseKeys(const LevelKeyTable* keys) {
     installedKeys = keys;
 }
 
@@ -87,7 +87,7 @@ ReadStatus LevelReader::Read(std::string_view path, std::vector<LevelRecord>& re
         }
     }
 
-    const LevelKeys& keys = Keys();
+    const LevelKeyTable& keys = Keys();
     LevelReadState state;
     std::int64_t lineNumber = EditorHeaderLines;
     try {

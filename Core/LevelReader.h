@@ -65,7 +65,7 @@ struct LevelField {
 // The keys the reader tests every line for, and the order in which an object's components are
 // initialised once it is read. The tables belong to the component classes; the reader only
 // walks them, sections first, in table order.
-struct LevelKeys {
+struct LevelKeyTable {
     std::span<const LevelSection> sections;
     std::span<const LevelField> fields;
     std::span<const ComponentType> initializeOrder;
@@ -82,7 +82,7 @@ public:
 
     // Installs the key tables every later read uses; they must outlive every read. A read
     // without them asserts and gives objects with names and no components.
-    static void UseKeys(const LevelKeys* keys);
+    static void UseKeys(const LevelKeyTable* keys);
 
     // Appends a record for every object closed before the level's closing brace, the end of the
     // file or a line that could not be handled. The last two print "Error in file at line: "

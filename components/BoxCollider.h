@@ -15,6 +15,8 @@ public:
     // Takes the owner's transform and body, the half extents, the centre and the bounds.
     void Initialize() override;
     // Moves the bounds with the object; the half extents stay those taken at Initialize.
+    // NOTE: advances this component's tweens by the message's step, and the space advances
+    // them again at the end of the frame: its tweens run at twice their written speed.
     void OnUpdate(UpdateMessage* message) override;
 
     // x and y are the half width and half height; read only by Initialize.

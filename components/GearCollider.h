@@ -20,6 +20,8 @@ public:
     // teleporter.
     void OnCollision(CollisionMessage* message) override;
     // Runs the component's own actions; the gear's body does the turning.
+    // NOTE: advances this component's tweens by the message's step, and the space advances
+    // them again at the end of the frame: its tweens run at twice their written speed.
     void OnUpdate(UpdateMessage* message) override;
 
     // Stored only.

@@ -21,6 +21,8 @@ public:
     void Initialize() override;
     // Reads the keys for one frame: on a gear only the jump off it, elsewhere steering and the
     // jump from a box; O toggles random play and P moves the player to the goal.
+    // NOTE: advances this component's tweens by the message's step, and the space advances
+    // them again at the end of the frame: its tweens run at twice their written speed.
     void OnUpdate(UpdateMessage* message) override;
     // One frame of random play.
     void RandomInput();

@@ -326,11 +326,11 @@ constexpr LevelField Fields[] = {
     {"Vec3 Position = ", SetVec3<SpriteText, &SpriteText::Position>},
 };
 
-constexpr LevelKeys Keys{Sections, Fields, InitializeOrder};
+constexpr LevelKeyTable Keys{Sections, Fields, InitializeOrder};
 
 }  // namespace
 
-const LevelKeys& ComponentLevelKeys() {
+const LevelKeyTable& ComponentLevelKeys() {
     return Keys;
 }
 

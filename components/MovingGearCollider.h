@@ -21,6 +21,8 @@ public:
     void Initialize() override;
     // Hands the first contact's centre, speed and radius to the body that it carries, clears
     // the launched flag once no contact is left, and runs the switch pause down.
+    // NOTE: advances this component's tweens by the message's step, and the space advances
+    // them again at the end of the frame: its tweens run at twice their written speed.
     void OnUpdate(UpdateMessage* message) override;
     // Lets go of every gear: the body is free and the player launched.
     void Detach();
