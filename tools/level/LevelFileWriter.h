@@ -11,7 +11,6 @@
 // own with the key the level reader matches.
 class LevelFileWriter {
 public:
-
     // Writes expanded objects (Templates::Expand), in order.
     static void Write(const std::vector<ObjectEntry>& objects, std::ostream& out);
     static std::string Text(const std::vector<ObjectEntry>& objects);

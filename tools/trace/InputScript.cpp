@@ -65,8 +65,9 @@ InputScript InputScript::Read(std::istream& text, const std::string& fileName) {
             continue;
         }
         const auto fail = [&](const std::string& why) {
-            throw UsageError(fileName + ":" + std::to_string(number) + ": " + why + ": \"" + line +
-                             "\"");
+            std::string message = fileName;
+            message.append(":").append(std::to_string(number)).append(": ").append(why);
+            throw UsageError(message.append(": \"").append(line).append("\""));
         };
         std::int64_t frame = 0;
         if (parts.size() != 4 || !ParseNumber(parts[0], frame) || frame < 0) {
