@@ -79,7 +79,7 @@ void PhysicsFrame(benchmark::State& state) {
 
     InstallLevelKeys();
     Engine& engine = Engine::Instance();
-    for (std::shared_ptr<System> system : std::vector<std::shared_ptr<System>>{
+    for (const std::shared_ptr<System>& system : std::vector<std::shared_ptr<System>>{
              std::make_shared<Window>(), std::make_shared<SoundSystem>(),
              std::make_shared<Physics>(), std::make_shared<Graphics>(),
              std::make_shared<GameplaySystem>()}) {

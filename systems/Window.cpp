@@ -1,5 +1,6 @@
 #include "systems/Window.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -201,11 +202,11 @@ void Window::ToggleFullScreen() {
 glm::ivec4 Window::Letterbox(int windowWidth, int windowHeight) {
     int viewWidth = windowWidth;
     int viewHeight =
-        static_cast<int>(static_cast<float>(windowWidth) * LetterboxHeightPerWidth + 0.5f);
+        static_cast<int>(std::lround(static_cast<float>(windowWidth) * LetterboxHeightPerWidth));
     if (viewHeight > windowHeight) {
         viewHeight = windowHeight;
-        viewWidth =
-            static_cast<int>(static_cast<float>(windowHeight) * LetterboxWidthPerHeight + 0.5f);
+        viewWidth = static_cast<int>(
+            std::lround(static_cast<float>(windowHeight) * LetterboxWidthPerHeight));
     }
     return {windowWidth / 2 - viewWidth / 2, windowHeight / 2 - viewHeight / 2, viewWidth,
             viewHeight};

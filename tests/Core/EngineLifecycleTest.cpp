@@ -1,6 +1,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -98,7 +99,8 @@ TEST_F(EngineLifecycleTest, SpacesAreDestroyedFromTheTop) {
     std::vector<std::string> destroyed;
     class Witness : public Component {
     public:
-        Witness(std::string label, std::vector<std::string>* log) : label(label), log(log) {}
+        Witness(std::string label, std::vector<std::string>* log)
+            : label(std::move(label)), log(log) {}
         ~Witness() override { log->push_back(label); }
         std::string label;
         std::vector<std::string>* log;

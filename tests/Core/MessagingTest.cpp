@@ -29,7 +29,7 @@ public:
 class MessagingTest : public testing::Test {
 protected:
     GameObject* MakeObject(const std::string& name,
-                           std::vector<std::pair<std::string, bool>> listeners) {
+                           const std::vector<std::pair<std::string, bool>>& listeners) {
         GameObject* object = space.CreateObject(name);
         ComponentType type = ComponentType::Sprite;
         for (auto& [label, stops] : listeners) {

@@ -148,7 +148,7 @@ protected:
 
     fs::path MakeSound(const std::string& name, float seconds, float frequency, float amplitude,
                        int channels = 1) {
-        const fs::path path = folder / name;
+        fs::path path = folder / name;
         WriteSound(path, seconds, frequency, amplitude, channels);
         return path;
     }

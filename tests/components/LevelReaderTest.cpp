@@ -375,7 +375,7 @@ TEST_F(LevelReaderTest, HostileFilesEndWithAStatusAndWhatWasClosed) {
     EXPECT_EQ(records[0].name, "kept");
 
     records.clear();
-    const std::string longLine(10 * 1024 * 1024, '7');
+    const std::string longLine(std::size_t{10} * 1024 * 1024, '7');
     const std::string bodyWithLongLine =
         "{\nstring Name = \"long\",\nRigidBodyComponent =\n{\nfloat Speed = " + longLine +
         "\n}\n}\n}\n";

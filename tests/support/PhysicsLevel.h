@@ -106,7 +106,7 @@ protected:
         window = std::make_shared<Window>();
         sound = std::make_shared<SoundSystem>();
         gameplay = std::make_shared<GameplaySystem>();
-        for (std::shared_ptr<System> system :
+        for (const std::shared_ptr<System>& system :
              std::vector<std::shared_ptr<System>>{window, sound, std::make_shared<Physics>(),
                                                   std::make_shared<Graphics>(), gameplay}) {
             engine.AddSystem(system);

@@ -41,7 +41,8 @@ inline void WritePng(const std::filesystem::path& path, int width, int height,
                  PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < height; ++y) {
-        png_write_row(png, pixels[static_cast<std::size_t>(y * width)].data());
+        png_write_row(png,
+                      pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)].data());
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

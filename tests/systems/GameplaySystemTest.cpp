@@ -1,5 +1,6 @@
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <GLFW/glfw3.h>
@@ -20,7 +21,8 @@ namespace {
 // Logs the updates it receives under its label.
 class UpdateLog : public Component {
 public:
-    UpdateLog(std::string label, std::vector<std::string>* log) : label(label), log(log) {}
+    UpdateLog(std::string label, std::vector<std::string>* log)
+        : label(std::move(label)), log(log) {}
     void OnUpdate(UpdateMessage* message) override {
         log->push_back(label);
         dt = message->dt;

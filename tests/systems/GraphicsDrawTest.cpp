@@ -88,6 +88,7 @@ TEST_F(GraphicsDrawTest, HiddenAndDeadObjectsDrawNothingWhileTheirCameraStillSte
 
 TEST_F(GraphicsDrawTest, FlippedSpritesAreMirroredAndTintedSpritesColoured) {
     std::vector<Rgba> halves;
+    halves.reserve(64);
     for (int i = 0; i < 64; ++i) {
         halves.push_back(i % 8 < 4 ? Red : Blue);
     }

@@ -49,7 +49,7 @@ protected:
         Engine& engine = Engine::Instance();
         auto sound = std::make_shared<SoundSystem>();
         auto graphics = std::make_shared<Graphics>();
-        for (std::shared_ptr<System> system : std::vector<std::shared_ptr<System>>{
+        for (const std::shared_ptr<System>& system : std::vector<std::shared_ptr<System>>{
                  std::make_shared<Window>(), sound, std::make_shared<Physics>(), graphics,
                  std::make_shared<GameplaySystem>()}) {
             engine.AddSystem(system);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -192,7 +193,7 @@ TEST_F(TraceToolTest, ScreenshotShowsTheDrawnFrame) {
     // (0.55, 0.4, 0.25) on the black clear colour.
     int groundPixels = 0;
     for (int i = 0; i < width * height; ++i) {
-        const unsigned char* p = pixels + 4 * i;
+        const unsigned char* p = pixels + 4 * static_cast<std::ptrdiff_t>(i);
         if (std::abs(p[0] - 78) <= 2 && std::abs(p[1] - 60) <= 2 && std::abs(p[2] - 40) <= 2) {
             ++groundPixels;
         }
