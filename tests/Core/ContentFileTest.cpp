@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "Core/ContentFile.h"
+#include "support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -14,15 +15,9 @@ namespace {
 class ContentFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("velmora-content-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "Shaders");
         fs::create_directories(root / "Gameplay");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     void Write(const fs::path& relative, const std::string& bytes) {
         std::ofstream(root / relative, std::ios::binary) << bytes;
@@ -37,7 +32,8 @@ protected:
         return lines;
     }
 
-    fs::path root;
+    ScratchFolder scratch;
+    const fs::path& root = scratch.path;
 };
 
 TEST_F(ContentFileTest, CrLfReadsLikeLf) {

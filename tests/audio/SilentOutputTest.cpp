@@ -7,6 +7,7 @@
 #include "AudioTestKit.h"
 #include "Core/Engine.h"
 #include "components/SoundEmitter.h"
+#include "support/ScratchFolder.h"
 #include "systems/SoundSystem.h"
 #include "systems/SoundTable.h"
 
@@ -20,13 +21,10 @@ class NoDevice : public testing::Test {
 protected:
     void SetUp() override {
         ::setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
-        folder = fs::temp_directory_path() / ("velmora-silent-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         audiotest::WriteSound(folder / "boomeffect.wav", 0.2f, 440.0f, 0.5f);
     }
-    void TearDown() override { fs::remove_all(folder); }
-
-    fs::path folder;
+    ScratchFolder scratch;
+    const fs::path& folder = scratch.path;
 };
 
 TEST_F(NoDevice, LayerRunsSilentAndEveryOperationSucceeds) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -16,13 +17,15 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A folder of its own for one test's files, removed afterwards.
+// A folder of its own for one test's files, removed afterwards. The name holds the process id,
+// so two runs of the same test at once never share it.
 class ScratchFolder {
 public:
     ScratchFolder() {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         path = std::filesystem::temp_directory_path() /
-               (std::string("velmora-") + test->test_suite_name() + "-" + test->name());
+               ("velmora-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" +
+                test->name());
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }

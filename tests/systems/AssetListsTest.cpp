@@ -12,6 +12,7 @@
 #include "Core/ContentFile.h"
 #include "Core/Engine.h"
 #include "audio/Sound.h"
+#include "support/ScratchFolder.h"
 #include "support/TestSounds.h"
 #include "systems/AssetLists.h"
 #include "systems/GameplaySystem.h"
@@ -30,9 +31,6 @@ protected:
     void SetUp() override {
         ::setenv("ALSOFT_DRIVERS", "null", 0);
         home = fs::current_path();
-        folder = fs::temp_directory_path() /
-                 ("velmora-lists-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder / "Audio");
         fs::create_directories(folder / "Textures");
         fs::current_path(folder);
@@ -47,7 +45,6 @@ protected:
     void TearDown() override {
         Engine::Instance().Shutdown();
         fs::current_path(home);
-        fs::remove_all(folder);
     }
 
     static void Write(const fs::path& path, const std::string& text) {
@@ -68,7 +65,8 @@ protected:
     }
 
     fs::path home;
-    fs::path folder;
+    ScratchFolder scratch;
+    const fs::path& folder = scratch.path;
     std::shared_ptr<SoundSystem> sounds;
 };
 

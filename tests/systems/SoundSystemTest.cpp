@@ -11,6 +11,7 @@
 #include "audio/ChannelGroup.h"
 #include "audio/Sound.h"
 #include "components/SoundEmitter.h"
+#include "support/ScratchFolder.h"
 #include "support/TestSounds.h"
 #include "systems/GameplaySystem.h"
 #include "systems/SoundSystem.h"
@@ -30,9 +31,6 @@ class SoundSystemTest : public testing::Test {
 protected:
     void SetUp() override {
         ::setenv("ALSOFT_DRIVERS", "null", 0);
-        folder = fs::temp_directory_path() /
-                 ("velmora-sound-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
         Engine& engine = Engine::Instance();
         window = std::make_shared<Window>();
         sounds = std::make_shared<SoundSystem>();
@@ -48,7 +46,6 @@ protected:
         Engine& engine = Engine::Instance();
         engine.DestroySpaces();
         engine.Shutdown();
-        fs::remove_all(folder);
     }
 
     std::string Tone(const std::string& relative) {
@@ -67,7 +64,8 @@ protected:
         return volume;
     }
 
-    fs::path folder;
+    ScratchFolder scratch;
+    const fs::path& folder = scratch.path;
     std::shared_ptr<Window> window;
     std::shared_ptr<SoundSystem> sounds;
     std::shared_ptr<GameplaySystem> gameplay;

@@ -16,6 +16,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/ScratchFolder.h"
+
 // velmora-trace run on the sample level of the game's content folder, as a level maker runs it.
 namespace {
 
@@ -30,14 +32,6 @@ struct TraceRun {
 
 class TraceToolTest : public testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("velmora-trace-") + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     TraceRun Trace(const std::string& arguments) {
         const fs::path errors = folder / "stderr.txt";
         const std::string command =
@@ -68,7 +62,8 @@ protected:
         return std::string(VELMORA_CONTENT_FOLDER) + "/Replays/Sample.input";
     }
 
-    fs::path folder;
+    ScratchFolder scratch;
+    const fs::path& folder = scratch.path;
 };
 
 // The line of one frame, found by its leading frame number.
