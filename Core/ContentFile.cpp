@@ -16,7 +16,7 @@ constexpr char EndOfText = '\x1a';  // Ctrl-Z: the end of a text-mode file on Wi
 // The entry of `folder` whose name matches `part` without regard to case, or an empty path.
 fs::path FindIgnoringCase(const fs::path& folder, const std::string& part) {
     std::error_code error;
-    const fs::path exact = folder / part;
+    fs::path exact = folder / part;
     if (fs::exists(exact, error)) {
         return exact;
     }
