@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -238,8 +239,10 @@ TEST_F(ContentAssetsTest, EveryMusicTrackLoopsWithoutAJump) {
                 steps.push_back(std::abs(samples[n] - samples[n - 1]));
             }
             // The ordinary step: what 99 in 100 steps of the track stay within.
-            std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
-            const float ordinary = steps[steps.size() * 99 / 100];
+            const std::size_t ordinaryAt = steps.size() * 99 / 100;
+            std::nth_element(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(ordinaryAt),
+                             steps.end());
+            const float ordinary = steps[ordinaryAt];
             EXPECT_LE(std::abs(samples.front() - samples.back()), ordinary) << path;
         }
     }

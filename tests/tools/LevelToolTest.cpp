@@ -114,7 +114,7 @@ ProgramRun RunProgram(const std::string& command) {
 // A content folder like the game's, whose only level file is the one given.
 fs::path ContentWith(const ScratchFolder& scratch, const std::string& name,
                      const std::string& level) {
-    const fs::path folder = scratch.path / name;
+    fs::path folder = scratch.path / name;
     fs::create_directories(folder / "TandrelLevelDesigner/Content");
     for (const char* part : {"Audio", "Gameplay", "Replays", "Shaders", "Textures", "fonts"}) {
         fs::create_directory_symlink(fs::path(VELMORA_CONTENT_FOLDER) / part, folder / part);

@@ -45,7 +45,7 @@ public:
         for (const auto& [key, node] : InFileOrder(table)) {
             const std::string name(key->str());
             if (name == "name" || name == "template" || name == "gear") {
-                const std::string text = Text(*node, where + "." + name);
+                const std::string text = Text(*node, std::string(where).append(".").append(name));
                 (name == "name"       ? entry.name
                  : name == "template" ? entry.templateName
                                       : entry.gear) = text;
@@ -53,7 +53,7 @@ public:
             }
             const SectionKey* section = LevelKeys::SectionNamed(name);
             if (section == nullptr) {
-                Fail(*key, where + "." + name,
+                Fail(*key, std::string(where).append(".").append(name),
                      "no such section (the sections are the editor's, such as Transform, "
                      "Sprite, RigidBody, GearCollider; `velmora-level keys` lists them)");
             }

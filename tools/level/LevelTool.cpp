@@ -38,6 +38,7 @@ void LevelTool::Compile(const std::string& sourcePath, const std::string& levelP
     const std::vector<ObjectEntry> source =
         LevelSource::ReadLevel(LevelSource::ReadText(sourcePath), sourcePath);
     std::vector<ObjectEntry> objects;
+    objects.reserve(source.size());
     for (const ObjectEntry& entry : source) {
         objects.push_back(templates.Expand(entry, sourcePath));
     }
