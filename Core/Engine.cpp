@@ -80,6 +80,7 @@ void Engine::RemoveCurrentSpace() {
     if (spaces.empty()) {
         return;
     }
+    CallHook(hooks.spaceClosing, *spaces.back());
     spaces.back()->ClearObjects();
     removedSpaces.push_back(std::move(spaces.back()));
     spaces.pop_back();

@@ -17,6 +17,8 @@ struct EngineHooks {
 
     // GameplaySystem, at the end of a space's step in which the player was lost.
     std::function<void(Space&)> loseRequest;
+    // GameplaySystem, as a space leaves the stack, before its objects are destroyed.
+    std::function<void(Space&)> spaceClosing;
 
     // SoundSystem: every channel stopped, before a playable level is created and before a
     // return to a space restarts its music.

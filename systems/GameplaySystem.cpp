@@ -1,16 +1,18 @@
 #include "systems/GameplaySystem.h"
 
-#include <GLFW/glfw3.h>
-
 #include "Core/Engine.h"
 #include "Core/FixedNames.h"
 #include "Core/LevelLoader.h"
 #include "components/Button.h"
 #include "components/Sprite.h"
 #include "systems/Graphics.h"
+#include "systems/LevelRules.h"
 #include "systems/LoseRequest.h"
 #include "systems/TextureRegistry.h"
+#include "systems/UserDataFolder.h"
 #include "systems/Window.h"
+#include "systems/screens/ScreenTable.h"
+#include "systems/screens/SplashScreens.h"
 
 namespace {
 
@@ -26,26 +28,70 @@ constexpr ComponentType GameplayComponents[] = {
 GameplaySystem::GameplaySystem() : System(TypeId, "GameplaySystem", MaskBit) {}
 
 void GameplaySystem::Initialize() {
-    Engine::Instance().hooks.loseRequest = [](Space& space) {
+    // The fields start at their values from construction; Initialize runs once, right after.
+    gamepadPresent =
+        TryGetSystem<Window>() != nullptr && GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
+    save.SetUp(UserDataFolder::GameFolder());
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.loseRequest = [](Space& space) {
         if (const auto gameplay = TryGetSystem<GameplaySystem>()) {
             HandleLoseRequest(*gameplay, space);
         }
     };
+    // A menu's buttons die with its screen: its list goes with them, and is built again before
+    // the menu is next used.
+    hooks.spaceClosing = [](Space& space) {
+        if (const auto gameplay = TryGetSystem<GameplaySystem>()) {
+            if (MenuList* menu = gameplay->MenuOf(space.name)) {
+                menu->Clear();
+            }
+        }
+    };
+}
+
+MenuList* GameplaySystem::MenuOf(const std::string& screen) {
+    if (screen == ScreenName::LevelSelect) {
+        return &levelSelectMenu;
+    }
+    if (screen == ScreenName::PauseMenu) {
+        return &pauseMenu;
+    }
+    if (screen == ScreenName::Options) {
+        return &optionsMenu;
+    }
+    return nullptr;
 }
 
 void GameplaySystem::Update(float dt, Space* space) {
-    gamepadPresent = GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
-    StepGameplayComponents(dt, *space);
-    if (Engine::Instance().CurrentSpace() != space || space->loadMode != LoadMode::Screen) {
+    if (space == nullptr) {
         return;
     }
-    if (space->name == ScreenName::Confirmation || space->name == ScreenName::Quit) {
-        RunQuitConfirmation(*space);
+    if (space->name != ScreenName::PauseMenu) {
+        pauseMenu.built = false;
+    }
+    if (space->name != ScreenName::Options) {
+        optionsMenu.built = false;
+    }
+    gamepadPresent = GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
+    StepGameplayComponents(dt, *space);
+    // A component that opened another level has ended this space's frame.
+    if (Engine::Instance().CurrentSpace() != space) {
+        return;
+    }
+    if (space->loadMode == LoadMode::PlayableLevel) {
+        RunLevelRules(*this, *space);
+    } else if (space->loadMode == LoadMode::Screen) {
+        RunScreenRules();
+    }
+    if (Space* top = Engine::Instance().CurrentSpace()) {
+        RunTail(*top);
     }
 }
 
 void GameplaySystem::Shutdown() {
-    Engine::Instance().hooks.loseRequest = nullptr;
+    EngineHooks& hooks = Engine::Instance().hooks;
+    hooks.loseRequest = nullptr;
+    hooks.spaceClosing = nullptr;
 }
 
 void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
@@ -67,16 +113,39 @@ void GameplaySystem::StepGameplayComponents(float dt, Space& space) {
     }
 }
 
-void GameplaySystem::RunQuitConfirmation(Space& space) {
-    ShowPicturePair(space.FindObject(ObjectName::ConfirmationPicture));
-    const auto window = GetSystem<Window>();
-    if (window->IsTriggered(GLFW_KEY_N) || window->IsTriggered(GLFW_KEY_ESCAPE)) {
-        CloseScreen();
-        return;
+void GameplaySystem::RunScreenRules() {
+    // Every entry tests the space on top as it stands then: a rule may have opened another.
+    for (const ScreenRule& rule : ScreenRules()) {
+        Space* top = Engine::Instance().CurrentSpace();
+        if (top == nullptr) {
+            return;
+        }
+        if (top->name == rule.screen && rule.run(*this, *top) == ScreenOutcome::End) {
+            return;
+        }
     }
-    if (window->IsTriggered(GLFW_KEY_Y) || window->IsTriggered(GLFW_KEY_ENTER)) {
-        Engine::Instance().running = false;
+}
+
+void GameplaySystem::RunTail(Space& space) {
+    RunSplashRules(*this, space);
+    // NOTE: the last level's camera rules and the final screen's rules come with the win
+    // screens; nothing runs for them yet.
+}
+
+void GameplaySystem::OpenScreen(const std::string& name, bool asLevel) {
+    LoadLevel(name, asLevel ? LoadMode::PlayableLevel : LoadMode::Screen);
+}
+
+void GameplaySystem::CloseScreen() {
+    Engine& engine = Engine::Instance();
+    engine.RemoveCurrentSpace();
+    if (Space* below = engine.CurrentSpace()) {
+        GetSystem<Graphics>()->FollowCameraOf(*below);
     }
+}
+
+void GameplaySystem::Quit() {
+    Engine::Instance().running = false;
 }
 
 void GameplaySystem::ShowPicturePair(GameObject* object) const {
@@ -91,12 +160,4 @@ void GameplaySystem::ShowPicturePair(GameObject* object) const {
     const std::string& picture =
         gamepadPresent != 0 ? pictures->SelectedFileName : pictures->NotSelectedFileName;
     sprite->texture = TextureRegistry::GetTexture(picture + ".png");
-}
-
-void GameplaySystem::CloseScreen() {
-    Engine& engine = Engine::Instance();
-    engine.RemoveCurrentSpace();
-    if (Space* below = engine.CurrentSpace()) {
-        GetSystem<Graphics>()->FollowCameraOf(*below);
-    }
 }

@@ -40,7 +40,7 @@ bool NeverCulled(const GameObject& object, const Space& space) {
         return true;
     }
     const std::string& name = object.name;
-    return name == ObjectName::Background || name == ObjectName::Title ||
+    return name == ObjectName::Background || name == ObjectName::Wordmark ||
            name == ObjectName::CreditsText || name == ObjectName::Fade;
 }
 

@@ -187,6 +187,15 @@ audio::ChannelGroup* SoundSystem::Group(SoundGroup group) const {
     return groups[static_cast<std::size_t>(group)];
 }
 
+void SoundSystem::PlayObject(GameObject* object, SoundGroup group) {
+    if (object == nullptr) {
+        return;
+    }
+    if (auto* emitter = object->GetComponent<SoundEmitter>()) {
+        PlayOnGroup(*emitter, false, group);
+    }
+}
+
 void SoundSystem::PlayBackgroundMusic(Space& space) {
     GameObject* music = space.FindObject(ObjectName::BackgroundMusic);
     if (music == nullptr) {

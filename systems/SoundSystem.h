@@ -15,7 +15,9 @@ class Channel;
 class ChannelGroup;
 class System;
 }  // namespace audio
+class GameObject;
 class SoundEmitter;
+class Space;
 
 // The four process-wide channel groups, created once in this order.
 enum class SoundGroup { Music, Effect, Player, Blast };
@@ -61,6 +63,10 @@ public:
     // emitter's channel slot, then that channel put on the group. Returns the channel, or null
     // when nothing plays.
     audio::Channel* PlayOnGroup(SoundEmitter& emitter, bool loop, SoundGroup group);
+
+    // Plays the object's sound once, as PlayOnGroup does; an object without a SoundEmitter, or
+    // none, plays nothing.
+    void PlayObject(GameObject* object, SoundGroup group = SoundGroup::Effect);
 
     // Puts a playing channel on a group; a null channel is ignored.
     void PutOnGroup(audio::Channel* channel, SoundGroup group);

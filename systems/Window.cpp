@@ -322,6 +322,15 @@ bool Window::IsTriggered(int key) {
     return triggered;
 }
 
+bool Window::AnyTriggered(std::initializer_list<int> keys) {
+    for (int key : keys) {
+        if (IsTriggered(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Window::BoostStep() {
     const auto gameplay = GetSystem<GameplaySystem>();
     Space* space = Engine::Instance().CurrentSpace();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -51,6 +52,9 @@ public:
     // NOTE: each query consumes the press for that key: a second query in the same frame, by
     // any caller, sees false. Rules that test one key in several places see it once.
     bool IsTriggered(int key);
+    // Asks IsTriggered for the keys in the order given and stops at the first that is down, so
+    // the keys after it keep their press for a later query.
+    bool AnyTriggered(std::initializer_list<int> keys);
 
     // Switches between the framed 1280 x 720 window and the borderless screen-sized one.
     void ToggleFullScreen();

@@ -1,0 +1,3 @@
+#include "systems/LevelRules.h"
+
+void RunLevelRules(GameplaySystem&, Space&) {}
