@@ -1,0 +1,374 @@
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include "Core/Engine.h"
+#include "Core/LevelList.h"
+#include "Core/LevelLoader.h"
+#include "Core/Space.h"
+#include "audio/ChannelGroup.h"
+#include "components/Button.h"
+#include "components/RigidBody.h"
+#include "components/Sprite.h"
+#include "components/Transform.h"
+#include "support/EngineFixture.h"
+#include "support/LevelFiles.h"
+#include "systems/GameplaySystem.h"
+#include "systems/Graphics.h"
+#include "systems/Physics.h"
+#include "systems/ScriptedGamepad.h"
+#include "systems/SoundSystem.h"
+#include "systems/Window.h"
+
+// The screens played through the real game flow, physics and sound, with keys pressed as a
+// player presses them, on screens written for the test. No window is opened: the spaces are
+// stepped without the window system.
+namespace {
+
+namespace piece {
+
+std::string Object(const std::string& name, const std::string& sections) {
+    return "GameObject =\n{\n  string Name = \"" + name + "\",\n" + sections + "}\n";
+}
+
+std::string Place(float x = 0, float y = 0) {
+    return "  Transform =\n  {\n    Vec3 Translation = [" + std::to_string(x / 2) + ", " +
+           std::to_string(y / 2) + ", 0],\n    Vec3 Scale = [1, 1, 1],\n  }\n";
+}
+
+std::string Picture(const std::string& texture) {
+    return "  Sprite =\n  {\n    string SpriteSource = \"Art:" + texture +
+           "\",\n    bool Visible = true,\n    Vec4 Color = [1, 1, 1, 1],\n  }\n";
+}
+
+std::string Pictures(const std::string& plain, const std::string& selected) {
+    return "  ButtonComponent =\n  {\n    string NotSelectedFileName = \"" + plain +
+           "\",\n    string SelectedFileName = \"" + selected + "\",\n  }\n";
+}
+
+std::string Camera() {
+    return Object("CameraComp", Place() +
+                                    "  CameraComponent =\n  {\n    float CameraComponentFarPlane "
+                                    "= 40,\n  }\n");
+}
+
+std::string Button(const std::string& name, const std::string& identity) {
+    return Object(name, Place() + Picture(identity) + Pictures(identity, identity + "On"));
+}
+
+}  // namespace piece
+
+class GameFlowTest : public EngineTest {
+protected:
+    void SetUp() override {
+        ::setenv("XDG_DATA_HOME", (scratch.path / "home").c_str(), 1);
+        inside = std::make_unique<InFolder>(scratch.path);
+        Write("Gameplay/LevelUnlocks.txt",
+              "levelSelectGear1\nunlocked 1\nlevelSelectGear2\nunlocked 1\n"
+              "levelSelectGear3\nunlocked 0\nlevelSelectGear7\nunlocked 1\n"
+              "BearGearBrown\nunlocked 0\n");
+
+        auto pad = std::make_unique<ScriptedGamepad>();
+        pad->present = false;
+        window->SetGamepad(std::move(pad));
+        Engine& engine = Engine::Instance();
+        for (const std::shared_ptr<System>& system :
+             std::vector<std::shared_ptr<System>>{window, sound, std::make_shared<Physics>(),
+                                                  std::make_shared<Graphics>(), gameplay}) {
+            engine.AddSystem(system);
+        }
+        engine.running = true;
+        sound->Initialize();
+        gameplay->Initialize();
+    }
+    void TearDown() override {
+        EngineTest::TearDown();
+        inside.reset();
+    }
+
+    void Write(const std::string& relative, const std::string& text) const {
+        std::filesystem::create_directories((scratch.path / relative).parent_path());
+        WriteBytes(scratch.path / relative, text);
+    }
+
+    // Screens by name, each a level file of these objects, listed in the level list.
+    void Screens(const std::vector<std::pair<std::string, std::string>>& screens) {
+        std::string list;
+        for (const auto& [name, objects] : screens) {
+            Write("TandrelLevelDesigner/Content/" + name + ".Level.data",
+                  EditorHeader() + objects + "}\n");
+            list += name + "," + name + "\n";
+        }
+        Write("Gameplay/Levels.txt", list);
+        LevelList::Read("Gameplay/Levels.txt");
+    }
+
+    // One frame of the space on top, without the window system (there is no window).
+    void Step(int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            Space* top = Engine::Instance().CurrentSpace();
+            top->systemMask &= ~Window::MaskBit;
+            top->Update();
+            Engine::Instance().ReleaseRemovedSpaces();
+        }
+    }
+
+    // A key pressed before a frame and let go after it.
+    void Press(int key) {
+        window->OnKey(key, GLFW_PRESS);
+        Step();
+        window->OnKey(key, GLFW_RELEASE);
+    }
+
+    static std::string Top() { return Engine::Instance().CurrentSpace()->name; }
+
+    static GameObject& Find(const std::string& name) {
+        GameObject* object = Engine::Instance().CurrentSpace()->FindObject(name);
+        if (object == nullptr) {
+            throw std::runtime_error("no object \"" + name + "\"");
+        }
+        return *object;
+    }
+
+    ScratchFolder scratch;
+    std::unique_ptr<InFolder> inside;
+    std::shared_ptr<Window> window = std::make_shared<Window>();
+    std::shared_ptr<SoundSystem> sound = std::make_shared<SoundSystem>();
+    std::shared_ptr<GameplaySystem> gameplay = std::make_shared<GameplaySystem>();
+};
+
+TEST_F(GameFlowTest, SplashPicturesLeadToTheMainMenuByTimerOrByKey) {
+    std::string credits;
+    for (const char* entry : {"teamCredit1", "teamCredit2", "teamCredit3", "teamCredit4"}) {
+        credits += piece::Object(entry, piece::Place(0, -30));
+    }
+    Screens({{"SplashScreen",
+              piece::Camera() + piece::Object("Splash", piece::Place() + piece::Picture("s"))},
+             {"TeamLevel", piece::Camera() + credits},
+             {"ControllerScreen",
+              piece::Camera() + piece::Object("Splash", piece::Place() + piece::Picture("c"))},
+             {"mainMenu", piece::Camera()}});
+    LoadLevel("SplashScreen", LoadMode::Screen);
+    Step(150);
+    EXPECT_EQ(Top(), "SplashScreen");
+    EXPECT_NEAR(Find("Splash").GetComponent<Sprite>()->Color.a, 1.51f, 0.01f);
+    Step(151);
+    ASSERT_EQ(Top(), "TeamLevel") << "the first picture has faded out";
+
+    // The credits slide in and, once the last has arrived, the controller hint follows.
+    int frames = 0;
+    while (Top() == "TeamLevel" && frames < 400) {
+        Step();
+        ++frames;
+    }
+    EXPECT_EQ(Top(), "ControllerScreen");
+    EXPECT_GT(frames, 150);  // three seconds of sliding
+    Press(GLFW_KEY_ENTER);
+    EXPECT_EQ(Top(), "mainMenu");
+
+    // A key skips the splash picture.
+    LoadLevel("SplashScreen", LoadMode::Screen);
+    Press(GLFW_KEY_SPACE);
+    EXPECT_EQ(Top(), "ControllerScreen");
+    Step(290);
+    EXPECT_EQ(Top(), "mainMenu") << "the controller hint times out";
+}
+
+class MainMenuTest : public GameFlowTest {
+protected:
+    void SetUp() override {
+        GameFlowTest::SetUp();
+        Screens({{"mainMenu",
+                  piece::Camera() +
+                      piece::Object("menuGear",
+                                    piece::Place() + "  RigidBodyComponent =\n  {\n    float "
+                                                     "RotationVelocityCap = 1,\n  }\n") +
+                      piece::Object("velmo", piece::Place(3, 0))},
+                 {"levelSelect", piece::Camera()},
+                 {"credits", piece::Camera()},
+                 {"levelSelectGear1", piece::Camera()}});
+        LoadLevel("mainMenu", LoadMode::Screen);
+        Step();
+    }
+
+    // Turns the gear one entry and waits for the turn to end.
+    void Turn(int key) {
+        Press(key);
+        int frames = 0;
+        while ((gameplay->turningLeft || gameplay->turningRight) && frames < 600) {
+            Step();
+            ++frames;
+        }
+        ASSERT_LT(frames, 600) << "the turn never ended";
+        // NOTE: a press is seen once the game has seen the key up: the menu does not ask for
+        // the keys while the gear turns, so it needs one frame after the turn.
+        Step();
+    }
+
+    float GearAngle() { return Find("menuGear").GetComponent<Transform>()->rotation; }
+};
+
+TEST_F(MainMenuTest, GearTurnsOneEntryAndIgnoresEnterWhileTurning) {
+    Press(GLFW_KEY_A);
+    ASSERT_TRUE(gameplay->turningLeft);
+    Press(GLFW_KEY_ENTER);
+    EXPECT_EQ(Top(), "mainMenu") << "Enter does nothing during a turn";
+    Turn(GLFW_KEY_UNKNOWN);
+    EXPECT_EQ(gameplay->mainMenuIndex, 1);
+    EXPECT_FLOAT_EQ(GearAngle(), static_cast<float>(std::numbers::pi) / 3.0f);
+    Press(GLFW_KEY_ENTER);
+    EXPECT_EQ(Top(), "levelSelect");
+}
+
+TEST_F(MainMenuTest, IndexWrapsBothWays) {
+    Turn(GLFW_KEY_RIGHT);
+    EXPECT_EQ(gameplay->mainMenuIndex, -1);
+    Press(GLFW_KEY_ENTER);
+    EXPECT_EQ(Top(), "credits") << "one turn right from Play is Credits";
+
+    LoadLevel("mainMenu", LoadMode::Screen);
+    for (int turn = 0; turn < 5; ++turn) {
+        Turn(GLFW_KEY_LEFT);
+    }
+    EXPECT_EQ(gameplay->mainMenuIndex, -1 + 5);
+    Turn(GLFW_KEY_LEFT);
+    Turn(GLFW_KEY_LEFT);
+    EXPECT_EQ(gameplay->mainMenuIndex, 0) << "past 5 the index comes back to Play";
+}
+
+TEST_F(MainMenuTest, PlayRollsThePlayerAwayThenOpensTheFirstLevel) {
+    Press(GLFW_KEY_ENTER);
+    EXPECT_TRUE(gameplay->playRunning);
+    Press(GLFW_KEY_A);
+    EXPECT_FALSE(gameplay->turningLeft) << "no turn during the roll";
+    Step(60);
+    EXPECT_GT(Find("velmo").GetComponent<Transform>()->translation.x, 3.0f);
+    Step(65);
+    EXPECT_EQ(Top(), "levelSelectGear1");
+    EXPECT_EQ(Engine::Instance().CurrentSpace()->loadMode, LoadMode::PlayableLevel);
+}
+
+class MenuTest : public GameFlowTest {
+protected:
+    void SetUp() override {
+        GameFlowTest::SetUp();
+        std::string levels;
+        std::string list;
+        for (int i = 1; i <= 8; ++i) {
+            const std::string name = "levelSelectGear" + std::to_string(i);
+            levels += piece::Button("button" + std::to_string(i), name);
+            list += "button" + std::to_string(i) + "\n";
+        }
+        Write("Gameplay/menuButtons.txt", list);
+        Write("Gameplay/pauseMenuButtons.txt", "resume\noptionsButton\n");
+        Write("Gameplay/optionsMenuButtons.txt", "full\nmusic\nall\n");
+        const std::string crosses =
+            piece::Object("fullscreenCross", piece::Place() + piece::Picture("x")) +
+            piece::Object("muteMusicCross", piece::Place() + piece::Picture("x")) +
+            piece::Object("muteAudioCross", piece::Place() + piece::Picture("x"));
+        Screens({{"levelSelect", piece::Camera() + levels},
+                 {"pauseMenu", piece::Camera() + piece::Button("resume", "resumeGame") +
+                                   piece::Button("optionsButton", "options")},
+                 {"options", piece::Camera() + piece::Button("full", "fullscreenToggleUnchecked") +
+                                 piece::Button("music", "muteMusicUnselected") +
+                                 piece::Button("all", "muteAllAudioUnchecked") + crosses},
+                 {"game", piece::Camera()}});
+    }
+
+    std::string Cursor(const MenuList& menu) {
+        return menu.Current() != nullptr ? menu.Current()->NotSelectedFileName : "none";
+    }
+
+    bool Muted(SoundGroup group) {
+        bool muted = false;
+        sound->Group(group)->GetMute(&muted);
+        return muted;
+    }
+};
+
+TEST_F(MenuTest, LevelGridMovesOnlyOntoUnlockedLevelsInsideTheGrid) {
+    LoadLevel("levelSelect", LoadMode::Screen);
+    Step();
+    const MenuList& menu = gameplay->levelSelectMenu;
+    ASSERT_EQ(menu.buttons.size(), 8u);
+    Press(GLFW_KEY_LEFT);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear1") << "nothing before the first";
+    Press(GLFW_KEY_RIGHT);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear2");
+    Press(GLFW_KEY_D);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear2") << "the third level is locked";
+    Press(GLFW_KEY_DOWN);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear2") << "no level eight is unlocked below";
+    Press(GLFW_KEY_LEFT);
+    Press(GLFW_KEY_S);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear7") << "six on, the next row";
+    EXPECT_EQ(menu.choice, "levelSelectGear7");
+    Press(GLFW_KEY_S);
+    EXPECT_EQ(Cursor(menu), "levelSelectGear7") << "no row below";
+}
+
+TEST_F(MenuTest, PauseMenuStartsAfreshEachTimeItShows) {
+    LoadLevel("game", LoadMode::PlayableLevel);
+    LoadLevel("pauseMenu", LoadMode::Screen);
+    Step();
+    Press(GLFW_KEY_S);
+    EXPECT_EQ(gameplay->pauseMenu.choice, "options");
+    Press(GLFW_KEY_ESCAPE);
+    EXPECT_EQ(Top(), "game");
+    EXPECT_EQ(gameplay->pauseMenu.Current(), nullptr) << "the closed menu keeps no buttons";
+
+    LoadLevel("pauseMenu", LoadMode::Screen);
+    Step();
+    EXPECT_EQ(Cursor(gameplay->pauseMenu), "resumeGame");
+    EXPECT_EQ(gameplay->pauseMenu.choice, "resumeGame");
+    Press(GLFW_KEY_ENTER);
+    EXPECT_EQ(Top(), "game") << "Enter on resume goes back to the level";
+}
+
+TEST_F(MenuTest, MuteAllKeepsTheMusicMutedWhateverTheMusicBoxSays) {
+    LoadLevel("options", LoadMode::Screen);
+    Step();
+    Press(GLFW_KEY_S);
+    Press(GLFW_KEY_ENTER);  // mute music
+    EXPECT_TRUE(Muted(SoundGroup::Music));
+    EXPECT_FALSE(Muted(SoundGroup::Effect));
+    Press(GLFW_KEY_S);
+    Press(GLFW_KEY_ENTER);  // mute all
+    EXPECT_TRUE(Muted(SoundGroup::Effect));
+    Press(GLFW_KEY_W);
+    Press(GLFW_KEY_ENTER);  // unmute music, but all stays muted
+    EXPECT_FALSE(gameplay->muteMusicOption);
+    EXPECT_TRUE(Muted(SoundGroup::Music));
+    EXPECT_TRUE(gameplay->musicMuted);
+    EXPECT_FALSE(Find("muteMusicCross").GetComponent<Sprite>()->Visible);
+    EXPECT_TRUE(Find("muteAudioCross").GetComponent<Sprite>()->Visible);
+    Press(GLFW_KEY_S);
+    Press(GLFW_KEY_ENTER);  // unmute all
+    EXPECT_FALSE(Muted(SoundGroup::Music));
+    EXPECT_FALSE(Muted(SoundGroup::Effect));
+}
+
+TEST_F(GameFlowTest, QuitConfirmationEndsTheGameAfterTheFrameAndNGoesBack) {
+    Screens({{"mainMenu", piece::Camera()},
+             {"confirmation",
+              piece::Camera() +
+                  piece::Object("confirmation", piece::Place() + piece::Picture("ask") +
+                                                    piece::Pictures("askKeys", "askPad"))}});
+    LoadLevel("mainMenu", LoadMode::Screen);
+    LoadLevel("confirmation", LoadMode::Screen);
+    Press(GLFW_KEY_N);
+    EXPECT_EQ(Top(), "mainMenu");
+    EXPECT_TRUE(Engine::Instance().running);
+    LoadLevel("confirmation", LoadMode::Screen);
+    Press(GLFW_KEY_Y);
+    EXPECT_FALSE(Engine::Instance().running);
+    EXPECT_EQ(Top(), "confirmation") << "the frame finished; nothing was torn down";
+}
+
+}  // namespace
