@@ -19,11 +19,8 @@ namespace {
 
 // The options' ticks for the two mute boxes: shown or hidden by the options' state, never by
 // the entrance.
-constexpr const char* MuteMusicCross = "muteMusicCross";
-constexpr const char* MuteAudioCross = "muteAudioCross";
-
 bool KeepsItsVisibility(const std::string& name) {
-    return name == MuteMusicCross || name == MuteAudioCross;
+    return name == ObjectName::MuteMusicCross || name == ObjectName::MuteAudioCross;
 }
 
 }  // namespace

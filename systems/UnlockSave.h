@@ -41,8 +41,9 @@ public:
     // change is not written, and an unreadable one is left as it is.
     void Rewrite(bool unlockAll, bool reset);
 
-    // Whether a fault of the save (unreadable, unwritable, an entry without its state line) has
-    // been reported and not yet mended. Each kind of fault is reported once until it is gone.
+    // Whether a fault of the save has been reported: one line on standard output for each kind.
+    // An unreadable or unwritable save is reported again only after it has been mended and has
+    // failed anew; an entry without its state line is reported once per set-up.
     bool Reported() const { return readReported || writeReported || entryReported; }
 
     // The save's lines as the game reads text: CR LF reads as LF, and a last line without its

@@ -186,9 +186,9 @@ protected:
         GameFlowTest::SetUp();
         Screens({{"mainMenu",
                   piece::Camera() +
-                      piece::Object("menuGear",
-                                    piece::Place() + "  RigidBodyComponent =\n  {\n    float "
-                                                     "RotationVelocityCap = 1,\n  }\n") +
+                      piece::Object("menuGear", piece::Place() +
+                                                    "  RigidBodyComponent =\n  {\n    float "
+                                                    "RotationVelocityCap = 1,\n  }\n") +
                       piece::Object("velmo", piece::Place(3, 0))},
                  {"levelSelect", piece::Camera()},
                  {"credits", piece::Camera()},
