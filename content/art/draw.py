@@ -804,7 +804,7 @@ def credit_picture(kind, role):
 
 
 def team_header_picture():
-    body = [heading(0, -0.45, 1.3, "MADE BY THE VELMORA TEAM", 0.2)]
+    body = [heading(0, -0.45, 1.3, "MADE BY THE VELMORA TEAM", 0.08)]
     return svg(1536, 192, (-12, -1.5, 24, 3), "\n".join(body))
 
 
@@ -910,14 +910,17 @@ def menu_selector_picture():
     return svg(512, 192, (-8, -3, 16, 6), "\n".join(body), defs)
 
 
-def hint_picture(parts, width=24, pixels=1536):
-    """One line of key caps and words, for the foot of a menu."""
+def hint_picture(rows, width=24, pixels=1536):
+    """Lines of key caps and words, one a row of two world units, for a corner of a menu."""
     out = []
-    x = -width / 2 + 0.4
-    for kind, marks, words in parts:
-        out += (keys_line if kind == "keys" else pad_line)(x, 0, marks, words, 0.62)
-        x += marks_width(kind, marks) + 0.2 + 0.48 * len(words) + 0.9
-    return svg(pixels, int(pixels * 2 / width), (-width / 2, -1, width, 2), "\n".join(out))
+    height = 2 * len(rows)
+    for n, parts in enumerate(rows):
+        x = -width / 2 + 0.4
+        y = height / 2 - 1 - 2 * n
+        for kind, marks, words in parts:
+            out += (keys_line if kind == "keys" else pad_line)(x, y, marks, words, 0.62)
+            x += marks_width(kind, marks) + 0.2 + 0.48 * len(words) + 0.9
+    return svg(pixels, int(pixels * height / width), (-width / 2, -height / 2, width, height), "\n".join(out))
 
 
 def level_button_picture(number, selected):
@@ -976,12 +979,13 @@ def menu_button_picture(words, selected, check=False):
     if check:
         body.append(f'<rect x="-4.45" y="-0.55" width="1.1" height="1.1" rx="0.12" fill="{P["ink"]}" '
                     f'stroke="{P["brass"]}" stroke-width="0.08"/>')
-        x = 0.45
+        x = -3.0
     if selected:
         # An arrow pointing at the label from the right.
         body.append(polygon([(4.65, 0.32), (4.65, -0.32), (4.2, 0)], P["goldLight"]))
     size = 0.72 if check else 0.85
-    body.append(text(x, -size * 0.38, size, words, P["goldLight"] if selected else P["bone"], spacing=0.05))
+    body.append(text(x, -size * 0.38, size, words, P["goldLight"] if selected else P["bone"], spacing=0.05,
+                     anchor="start" if check else "middle"))
     return svg(640, 128, (-5, -1, 10, 2), "\n".join(body), defs)
 
 
@@ -1113,7 +1117,7 @@ def credits_background_picture():
     box = (-20, -40, 40, 80)
     defs = linear("sky", [(0, "ink"), (0.5, "night"), (1, "smoke")], 0, 0, 0, 1)
     body = [f'<rect x="-20" y="-40" width="40" height="80" fill="url(#sky)"/>']
-    body += scattered_gears(41, 30, P["copper"], box)
+    body += scattered_gears(41, 18, P["steel"], box)
     return svg(960, 1920, box, "\n".join(body), defs)
 
 
@@ -1135,14 +1139,15 @@ def screen_pictures():
         "titleBear": lambda: title_picture(True),
         "menuGear": menu_gear_picture,
         "menuSelector": menu_selector_picture,
-        "menuHint": lambda: hint_picture([("keys", ["A", "D"], "TURN"), ("keys", ["ENTER"], "CHOOSE"),
-                                          ("pad", ["L"], "TURN"), ("pad", ["A"], "CHOOSE")], 25, 1600),
+        "menuHintKeys": lambda: hint_picture([[("keys", ["A", "D"], "TURN")], [("keys", ["ENTER"], "CHOOSE")]],
+                                             8, 512),
+        "menuHintPad": lambda: hint_picture([[("pad", ["L"], "TURN")], [("pad", ["A"], "CHOOSE")]], 8, 512),
         "levelSelectTitle": lambda: words_picture("CHOOSE A LEVEL", 24, 3, 1.8, 1536),
-        "levelSelectHint": lambda: hint_picture([("keys", ["W", "A", "S", "D"], "MOVE"), ("keys", ["ENTER"], "PLAY"),
-                                                 ("keys", ["ESC"], "BACK")], 24, 1024),
+        "levelSelectHint": lambda: hint_picture([[("keys", ["W", "A", "S", "D"], "MOVE")],
+                                                 [("keys", ["ENTER"], "PLAY"), ("keys", ["ESC"], "BACK")]], 11, 704),
         "pauseTitle": lambda: words_picture("PAUSED", 12, 3, 1.8, 768),
         "optionsTitle": lambda: words_picture("OPTIONS", 12, 3, 1.8, 768),
-        "menuListHint": lambda: hint_picture(VERTICAL_HINT, 20, 1280),
+        "menuListHint": lambda: hint_picture([VERTICAL_HINT], 20, 1280),
         "optionCross": cross_picture,
         "howToPlayKeyboard": lambda: how_to_play_picture(False),
         "howToPlayGamepad": lambda: how_to_play_picture(True),
