@@ -983,7 +983,8 @@ def menu_button_picture(words, selected, check=False):
     if selected:
         # An arrow pointing at the label from the right.
         body.append(polygon([(4.65, 0.32), (4.65, -0.32), (4.2, 0)], P["goldLight"]))
-    size = 0.72 if check else 0.85
+    # Long labels shrink to stay clear of the selection arrow.
+    size = 0.72 if check else min(0.85, 6.8 / (0.62 * len(words)))
     body.append(text(x, -size * 0.38, size, words, P["goldLight"] if selected else P["bone"], spacing=0.05,
                      anchor="start" if check else "middle"))
     return svg(640, 128, (-5, -1, 10, 2), "\n".join(body), defs)
