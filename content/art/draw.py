@@ -560,7 +560,624 @@ def loading_picture(frame):
     for k in range(3):
         lit = k < frame
         body.append(circle(-1.2 + k * 1.2, -6.4, 0.28, fill=P["brassLight"] if lit else P["smoke"]))
-    return svg(1280, 720, box, "\n".join(body), defs)
+    return svg(1920, 1080, box, "\n".join(body), defs)
+
+
+# ---------------------------------------------------------------------------------------------
+# Menus and screens. A full-view picture is drawn in world units over -16..16 by -9..9 (the
+# screens show it at a scale of (16, 9) under a camera 16 above it), 60 pixels a unit.
+
+FULL_VIEW = (-16, -9, 32, 18)
+FONT_BOLD = "bold"
+
+
+def embed(picture, cx, cy, w, h, prefix):
+    """Another picture of this script placed into this one, centred on (cx, cy) and w by h:
+    its ids are prefixed so that two embedded pictures do not share gradients or clips."""
+    import re
+
+    head_end = picture.index(">") + 1
+    view = re.search(r'viewBox="([^"]+)"', picture[:head_end]).group(1)
+    inner = picture[head_end:].rsplit("</svg>", 1)[0]
+    inner = re.sub(r'id="([^"]+)"', lambda m: f'id="{prefix}-{m.group(1)}"', inner)
+    inner = re.sub(r"url\(#([^)]+)\)", lambda m: f"url(#{prefix}-{m.group(1)})", inner)
+    return (f'<svg x="{fmt(cx - w / 2)}" y="{fmt(cy - h / 2)}" width="{fmt(w)}" height="{fmt(h)}" '
+            f'viewBox="{view}">{inner}</svg>')
+
+
+def plate_rect(x, y, w, h, gid, rim="brass", radius=0.4, width=0.14):
+    """A dark brass-rimmed plate with its lower left corner at (x, y), lit from above."""
+    return (f'<rect x="{fmt(x)}" y="{fmt(y)}" width="{fmt(w)}" height="{fmt(h)}" rx="{fmt(radius)}" '
+            f'fill="url(#{gid})" stroke="{P[rim]}" stroke-width="{fmt(width)}"/>')
+
+
+def plate_gradient(gid, top="smoke", bottom="night"):
+    return linear(gid, [(0, bottom), (1, top)], 0, 0, 0, 1)
+
+
+def backdrop(seed, box=FULL_VIEW, tint="copper", top="smoke"):
+    """The smoky backdrop with faint gears, for the screens' own full-view pictures."""
+    x0, y0, w, h = box
+    defs = linear("sky", [(0, "ink"), (1, top)], 0, 0, 0, 1)
+    body = [f'<rect x="{fmt(x0)}" y="{fmt(y0)}" width="{fmt(w)}" height="{fmt(h)}" fill="url(#sky)"/>']
+    body += scattered_gears(seed, int(14 * max(1, h / w)), P[tint], box)
+    return defs, body
+
+
+def key_cap(x, y, label, w=1.3, h=1.3, size=0.62):
+    """A keyboard key seen from above, centred on (x, y)."""
+    return "\n".join([
+        f'<rect x="{fmt(x - w / 2)}" y="{fmt(y - h / 2 - 0.12)}" width="{fmt(w)}" height="{fmt(h)}" '
+        f'rx="0.18" fill="{P["steelDark"]}"/>',
+        f'<rect x="{fmt(x - w / 2)}" y="{fmt(y - h / 2)}" width="{fmt(w)}" height="{fmt(h)}" rx="0.18" '
+        f'fill="{P["steelLight"]}" stroke="{P["steelDark"]}" stroke-width="0.06"/>',
+        text(x, y - size * 0.36, size, label, P["ink"]),
+    ])
+
+
+PAD_BUTTONS = {"A": "bolt", "B": "ember", "X": "teal", "Y": "hazard"}
+
+
+def pad_button(x, y, label, r=0.62):
+    """A gamepad face button: its letter on its colour, so it reads without the colour too."""
+    colour = P[PAD_BUTTONS.get(label, "steel")]
+    return "\n".join([
+        circle(x, y - 0.08, r, fill=P["ink"]),
+        circle(x, y, r, fill=colour, stroke=P["ink"], width=0.07),
+        text(x, y - r * 0.42, r * 1.2, label, P["ink"]),
+    ])
+
+
+def pad_pill(x, y, label, w=2.4):
+    """A small oblong gamepad button (Start, Back) with its name on it."""
+    return "\n".join([
+        f'<rect x="{fmt(x - w / 2)}" y="{fmt(y - 0.38)}" width="{fmt(w)}" height="0.76" rx="0.38" '
+        f'fill="{P["steelDark"]}" stroke="{P["ink"]}" stroke-width="0.06"/>',
+        text(x, y - 0.2, 0.55, label, P["bone"]),
+    ])
+
+
+def stick(x, y, label, r=0.8):
+    return "\n".join([
+        circle(x, y, r, fill=P["ink"], stroke=P["steel"], width=0.08),
+        circle(x, y, r * 0.62, fill=P["steelDark"], stroke=P["steelLight"], width=0.06),
+        text(x, y - 0.18, 0.5, label, P["steelLight"]),
+    ])
+
+
+def gamepad(cx, cy, s=1.0):
+    """A gamepad seen from the front, 12 s wide: sticks left and right, face buttons A B X Y,
+    Back and Start between them."""
+    body = (f"M{pt(-4.2, 2.4)} C{pt(-2, 2.9)} {pt(2, 2.9)} {pt(4.2, 2.4)} "
+            f"C{pt(5.6, 2.1)} {pt(6.4, -1.2)} {pt(5.9, -2.9)} C{pt(5.5, -4.1)} {pt(4.0, -3.9)} {pt(3.2, -2.6)} "
+            f"L{pt(2.2, -1.2)} L{pt(-2.2, -1.2)} L{pt(-3.2, -2.6)} "
+            f"C{pt(-4.0, -3.9)} {pt(-5.5, -4.1)} {pt(-5.9, -2.9)} C{pt(-6.4, -1.2)} {pt(-5.6, 2.1)} {pt(-4.2, 2.4)} Z")
+    parts = [
+        f'<g transform="translate({fmt(cx)},{fmt(cy)}) scale({fmt(s)})">',
+        f'<path d="{body}" fill="url(#padBody)" stroke="{P["ink"]}" stroke-width="0.16"/>',
+        stick(-3.6, 0.9, "L"),
+        stick(1.6, -0.9, "R"),
+        pad_pill(-1.1, 1.25, "BACK", 1.7),
+        pad_pill(1.1, 1.25, "START", 1.7),
+        pad_button(4.1, -0.1, "A", 0.5),
+        pad_button(5.05, 0.8, "B", 0.5),
+        pad_button(3.15, 0.8, "X", 0.5),
+        pad_button(4.1, 1.7, "Y", 0.5),
+        # The cross pad.
+        f'<path d="M{pt(-2.05, -0.6)} h0.5 v-0.5 h0.5 v0.5 h0.5 v0.5 h-0.5 v0.5 h-0.5 v-0.5 h-0.5 Z" '
+        f'transform="translate(0.05,-0.1)" fill="{P["steelDark"]}" stroke="{P["ink"]}" stroke-width="0.05"/>',
+        "</g>",
+    ]
+    defs = linear("padBody", [(0, "steelDark"), (0.6, "steel"), (1, "steelLight")], 0, 0, 0, 1)
+    return defs, "\n".join(parts)
+
+
+def row(x, y, items, gap=0.35):
+    """Lays out drawn items (width, draw(x_centre)) from x to the right on one line."""
+    out = []
+    for width, draw in items:
+        out.append(draw(x + width / 2, y))
+        x += width + gap
+    return out
+
+
+def mark_width(kind, mark):
+    if kind == "keys":
+        return max(1.3, 0.45 * len(mark) + 0.6)
+    return 1.3 if mark in PAD_BUTTONS else 1.6 if mark in ("L", "R") else 2.4
+
+
+def marks_width(kind, marks):
+    return sum(mark_width(kind, m) + 0.35 for m in marks)
+
+
+def keys_line(x, y, keys, words, size=0.7):
+    """Key caps followed by what they do, starting at x."""
+    items = []
+    for k in keys:
+        w = mark_width("keys", k)
+        items.append((w, lambda cx, cy, k=k, w=w: key_cap(cx, cy, k, w)))
+    out = row(x, y, items)
+    end = x + sum(w for w, _ in items) + 0.35 * len(items) + 0.2
+    out.append(text(end, y - size * 0.36, size, words, P["bone"], anchor="start"))
+    return out
+
+
+def pad_line(x, y, marks, words, size=0.7):
+    """Gamepad marks (face letters, "L"/"R" sticks, or Start/Back) and what they do."""
+    items = []
+    for m in marks:
+        if m in PAD_BUTTONS:
+            items.append((1.3, lambda cx, cy, m=m: pad_button(cx, cy, m)))
+        elif m in ("L", "R"):
+            items.append((1.6, lambda cx, cy, m=m: stick(cx, cy, m)))
+        else:
+            items.append((2.4, lambda cx, cy, m=m: pad_pill(cx, cy, m.upper())))
+    out = row(x, y, items)
+    end = x + sum(w for w, _ in items) + 0.35 * len(items) + 0.2
+    out.append(text(end, y - size * 0.36, size, words, P["bone"], anchor="start"))
+    return out
+
+
+def heading(x, y, size, words, spacing=0.12):
+    """A brass heading with a dark drop shadow."""
+    return "\n".join([
+        text(x + size * 0.05, y - size * 0.05, size, words, P["ink"], spacing=spacing),
+        text(x, y, size, words, P["brassLight"], spacing=spacing),
+    ])
+
+
+KEYBOARD_CONTROLS = [
+    (["A", "D", "\u2190", "\u2192"], "roll left and right"),
+    (["SPACE", "ENTER"], "jump off a gear or a box"),
+    (["R"], "start the level again"),
+    (["ESC", "M"], "pause"),
+]
+GAMEPAD_CONTROLS = [
+    (["L"], "left stick: roll left and right"),
+    (["A"], "jump off a gear or a box"),
+    (["R"], "right stick: boost (up to three)"),
+    (["Back"], "start the level again"),
+    (["Start", "B"], "pause"),
+]
+
+
+def splash_picture():
+    """The studio picture: three meshing gears and the team's name."""
+    defs, body = backdrop(11)
+    defs += "".join(radial(f"g{k}", [(0, l), (0.55, b), (1, d)]) for k, (l, b, d) in enumerate(
+        [("brassLight", "brass", "brassDark"), ("copperLight", "copper", "copperDark"),
+         ("steelLight", "steel", "steelDark")]))
+    for k, (cx, cy, full, teeth, phase) in enumerate([(-3.2, 2.6, 3.0, 12, 0.0), (1.55, 3.7, 2.0, 8, 0.2),
+                                                      (2.1, -0.4, 1.6, 8, 0.1)]):
+        d = gear_outline(full, full * 0.82, teeth, 0.17, 0.3, phase) + circle_path(0, 0, full * 0.3, True)
+        body.append(f'<path transform="translate({fmt(cx)},{fmt(cy)})" d="{d}" fill="url(#g{k})" '
+                    f'fill-rule="evenodd" stroke="{P["ink"]}" stroke-width="0.08"/>')
+    body.append(heading(0, -4.6, 1.9, "THE VELMORA TEAM", 0.3))
+    body.append(text(0, -6.3, 0.8, "PRESENTS", P["copperLight"], spacing=0.5))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs)
+
+
+# The four credit entries of the team screen: 6.4 by 8 world units each (scale 3.2, 4).
+CREDITS = [("design", "DESIGN"), ("code", "CODE"), ("art", "ART"), ("sound", "SOUND")]
+
+
+def credit_icon(kind):
+    ink, light = P["ink"], P["bone"]
+    if kind == "design":  # compasses over a ruler
+        return "\n".join([
+            f'<rect x="-1.3" y="-1.25" width="2.6" height="0.45" rx="0.06" fill="{P["wood"]}" stroke="{ink}" stroke-width="0.05"/>',
+            *[f'<line x1="{fmt(-1.1 + k * 0.3)}" y1="-0.8" x2="{fmt(-1.1 + k * 0.3)}" y2="-0.98" stroke="{ink}" stroke-width="0.04"/>' for k in range(8)],
+            f'<path d="M0,1.1 L-0.75,-0.6 M0,1.1 L0.75,-0.6" stroke="{light}" stroke-width="0.16" stroke-linecap="round"/>',
+            circle(0, 1.1, 0.2, fill=P["brassLight"], stroke=ink, width=0.05),
+        ])
+    if kind == "code":
+        return text(0, -0.45, 1.5, "&lt;/&gt;", light)
+    if kind == "art":  # a palette with paint and a brush
+        blobs = "".join(circle(x, y, 0.2, fill=P[c]) for x, y, c in
+                        [(-0.6, 0.3, "ember"), (-0.1, 0.65, "hazard"), (0.45, 0.5, "teal"), (0.65, -0.05, "bolt")])
+        return "\n".join([
+            f'<path d="M-1.1,0 C-1.1,1 0.2,1.2 0.9,0.7 C1.3,0.4 1.1,-0.3 0.6,-0.3 C0.2,-0.3 0.2,-0.9 -0.2,-0.9 '
+            f'C-0.7,-0.9 -1.1,-0.6 -1.1,0 Z" fill="{light}" stroke="{ink}" stroke-width="0.06"/>',
+            blobs, circle(-0.45, -0.35, 0.17, fill=P["night"]),
+        ])
+    # sound: a pair of quavers
+    return "\n".join([
+        circle(-0.55, -0.6, 0.33, fill=light), circle(0.65, -0.35, 0.33, fill=light),
+        f'<path d="M-0.25,-0.6 L-0.25,0.95 L0.95,1.2 L0.95,-0.35" fill="none" stroke="{light}" stroke-width="0.16"/>',
+        f'<path d="M-0.25,0.95 L0.95,1.2 L0.95,0.9 L-0.25,0.65 Z" fill="{light}"/>',
+    ])
+
+
+def credit_picture(kind, role):
+    defs = plate_gradient("card") + radial("medal", [(0, "brassLight"), (0.55, "brass"), (1, "brassDark")])
+    d = gear_outline(2.3, 1.95, 12, 0.17, 0.3)
+    body = [
+        plate_rect(-3.1, -3.9, 6.2, 7.8, "card", width=0.16),
+        f'<path transform="translate(0,1.25)" d="{d}" fill="url(#medal)" stroke="{P["ink"]}" stroke-width="0.08"/>',
+        circle(0, 1.25, 1.6, fill=P["night"], stroke=P["brassDark"], width=0.1),
+        f'<g transform="translate(0,1.25)">{credit_icon(kind)}</g>',
+        heading(0, -2.0, 1.05, role, 0.12),
+        text(0, -3.15, 0.5, "VELMORA TEAM", P["copperLight"], spacing=0.06),
+    ]
+    return svg(512, 640, (-3.2, -4, 6.4, 8), "\n".join(body), defs)
+
+
+def team_header_picture():
+    body = [heading(0, -0.45, 1.3, "MADE BY THE VELMORA TEAM", 0.08)]
+    return svg(1536, 192, (-12, -1.5, 24, 3), "\n".join(body))
+
+
+def controls_columns(top):
+    """The keyboard list on the left, the gamepad with its list on the right."""
+    body = [
+        heading(-8, top, 1.0, "KEYBOARD"),
+        heading(8, top, 1.0, "GAMEPAD"),
+    ]
+    for k, (keys, words) in enumerate(KEYBOARD_CONTROLS):
+        body += keys_line(-15, top - 2.0 - k * 1.75, keys, words)
+    pad_defs, pad = gamepad(8, top - 2.3, 0.5)
+    body.append(pad)
+    for k, (marks, words) in enumerate(GAMEPAD_CONTROLS):
+        body += pad_line(1.6, top - 5.0 - k * 1.5, marks, words, 0.62)
+    return pad_defs, body
+
+
+def controller_picture():
+    """The hint after the credits: every control, on the keyboard and on a gamepad."""
+    defs, body = backdrop(23, tint="steel")
+    body.append(heading(0, 7.0, 1.1, "PLAY WITH THE KEYBOARD OR A GAMEPAD", 0.08))
+    pad_defs, columns = controls_columns(4.6)
+    body += columns
+    body.append(f'<line x1="0" y1="5.3" x2="0" y2="-7.8" stroke="{P["brassDark"]}" stroke-width="0.08"/>')
+    body.append(text(0, -8.4, 0.6, "PRESS ENTER OR (A) TO GO ON", P["copperLight"], spacing=0.2))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs + pad_defs)
+
+
+def title_picture(bears):
+    """The game's name, 60 by 12 world units (scale 30, 6): its O is a turning gear, and with the
+    bears unlocked a bear stands at either end."""
+    defs = linear("letters", [(0, "brassDark"), (0.5, "brass"), (1, "brassLight")], 0, 0, 0, 1)
+    defs += radial("o", [(0, "goldLight"), (0.55, "gold"), (1, "goldDark")])
+    body = []
+    size = 9.0
+    letters = ["V", "E", "L", "M", "O", "R", "A"]
+    widths = [6.4, 5.8, 5.2, 7.8, 7.4, 6.2, 6.6]
+    x = -sum(widths) / 2
+    for letter, w in zip(letters, widths):
+        cx = x + w / 2
+        if letter == "O":
+            d = gear_outline(3.6, 3.0, 12, 0.17, 0.3) + circle_path(0, 0, 1.6, True)
+            body.append(f'<path transform="translate({fmt(cx)},0.3)" d="{d}" fill="url(#o)" fill-rule="evenodd" '
+                        f'stroke="{P["ink"]}" stroke-width="0.25"/>')
+        else:
+            body.append(text(cx + 0.35, -3.35, size, letter, P["ink"]))
+            body.append(f'<text transform="scale(1,-1)" x="{fmt(cx)}" y="3" font-family="FreeSans" font-weight="bold" '
+                        f'font-size="{fmt(size)}" text-anchor="middle" fill="url(#letters)" stroke="{P["brassDark"]}" '
+                        f'stroke-width="0.2">{letter}</text>')
+        x += w
+    if bears:
+        bear = win_bear_picture()
+        body.append(embed(bear, -26.5, 0, 6.5, 6.5, "bearL"))
+        body.append(embed(bear, 26.5, 0, 6.5, 6.5, "bearR"))
+        body.append(text(0, -5.6, 1.3, "ALL BEARS FOUND", P["goldLight"], spacing=0.6))
+    return svg(1920, 384, (-30, -6, 60, 12), "\n".join(body), defs)
+
+
+# The main menu's gear, drawn over -24..24: six teeth, tooth i carrying entry i at the angle
+# pi/2 - i pi/3, so that a turn by +pi/3 (A or Left: the next entry) brings the tooth after it
+# under the selector at the top.
+MENU_ENTRIES = [["PLAY"], ["LEVELS"], ["OPTIONS"], ["HOW TO", "PLAY"], ["QUIT"], ["CREDITS"]]
+
+
+def menu_gear_picture():
+    full, belly = 23.0, 16.5
+    defs = radial("body", [(0, "copperLight"), (0.5, "brass"), (1, "brassDark")], 0, 0, 1.1)
+    defs += radial("tooth", [(0, "brassLight"), (0.7, "brass"), (1, "brassDark")], 0, 0, 1.6)
+    phase = math.pi / 2
+    outline = gear_outline(full, belly, 6, 0.2, 0.26, phase)
+    holes = "".join(circle_path(*polar(10.5, phase + math.pi / 6 + k * math.pi / 3), 2.6, True) for k in range(6))
+    body = [
+        f'<path d="{outline}{holes}" fill="url(#body)" fill-rule="evenodd" stroke="{P["ink"]}" stroke-width="0.35"/>',
+        circle(0, 0, belly - 0.9, stroke=P["brassDark"], width=0.4, extra='opacity="0.8"'),
+        circle(0, 0, 5.0, fill=P["brassLight"], stroke=P["brassDark"], width=0.4),
+        circle(0, 0, 2.0, fill=P["ink"], stroke=P["brassDark"], width=0.3),
+    ]
+    for k, lines in enumerate(MENU_ENTRIES):
+        a = phase - k * math.pi / 3
+        turn = math.degrees(a - math.pi / 2)
+        # A plate on the tooth, upright when the tooth is at the top.
+        inner = (f'<rect x="-7.0" y="-2.5" width="14.0" height="5.0" rx="0.8" fill="{P["night"]}" '
+                 f'stroke="{P["brassDark"]}" stroke-width="0.3"/>')
+        size = 2.4 if len(lines) == 1 else 1.8
+        for n, words in enumerate(lines):
+            y = -0.85 if len(lines) == 1 else 0.3 - n * 2.05
+            inner += text(0, y, size, words, P["brassLight"], spacing=0.1)
+        cx, cy = polar(19.2, a)
+        body.append(f'<g transform="translate({fmt(cx)},{fmt(cy)}) rotate({fmt(turn)})">{inner}</g>')
+    return svg(1280, 1280, (-24, -24, 48, 48), "\n".join(body), defs)
+
+
+def menu_selector_picture():
+    """The pointer over the chosen tooth: a brass bracket with an arrow, 16 by 6 world units."""
+    defs = linear("metal", [(0, "brassDark"), (0.5, "brass"), (1, "brassLight")], 0, 0, 0, 1)
+    body = [
+        f'<path d="M-7.6,-2.6 L-7.6,1.2 L-1.2,1.2 L0,-0.4 L1.2,1.2 L7.6,1.2 L7.6,-2.6 L6.8,-2.6 L6.8,0.4 '
+        f'L-6.8,0.4 L-6.8,-2.6 Z" fill="url(#metal)" stroke="{P["ink"]}" stroke-width="0.2"/>',
+        polygon([(0, -0.6), (-1.3, 1.6), (1.3, 1.6)], P["goldLight"], P["ink"], 0.15),
+        circle(-7.2, 0.8, 0.25, fill=P["brassDark"]), circle(7.2, 0.8, 0.25, fill=P["brassDark"]),
+    ]
+    return svg(512, 192, (-8, -3, 16, 6), "\n".join(body), defs)
+
+
+def hint_picture(rows, width=24, pixels=1536):
+    """Lines of key caps and words, one a row of two world units, for a corner of a menu."""
+    out = []
+    height = 2 * len(rows)
+    for n, parts in enumerate(rows):
+        x = -width / 2 + 0.4
+        y = height / 2 - 1 - 2 * n
+        for kind, marks, words in parts:
+            out += (keys_line if kind == "keys" else pad_line)(x, y, marks, words, 0.62)
+            x += marks_width(kind, marks) + 0.2 + 0.48 * len(words) + 0.9
+    return svg(pixels, int(pixels * height / width), (-width / 2, -height / 2, width, height), "\n".join(out))
+
+
+def level_button_picture(number, selected):
+    """A level of the selection: a numbered gear in its set's metal, lit when selected."""
+    light, base, dark = [("copperLight", "copper", "copperDark"), ("brassLight", "brass", "brassDark"),
+                         ("steelLight", "steel", "steelDark"), ("goldLight", "gold", "goldDark")][(number - 1) // 6]
+    defs = radial("body", [(0, light), (0.55, base), (1, dark)])
+    defs += ('<radialGradient id="halo" cx="0.5" cy="0.5" r="0.5">'
+             f'<stop offset="0.6" stop-color="{P["goldLight"]}" stop-opacity="0.9"/>'
+             f'<stop offset="1" stop-color="{P["gold"]}" stop-opacity="0"/></radialGradient>')
+    d = gear_outline(0.86, 0.72, 10, 0.17, 0.3)
+    body = []
+    if selected:
+        body.append(circle(0, 0, 1.0, fill="url(#halo)"))
+    body += [
+        f'<path d="{d}" fill="url(#body)" stroke="{P["ink"] if not selected else P["goldLight"]}" '
+        f'stroke-width="{0.04 if not selected else 0.06}"/>',
+        circle(0, 0, 0.5, fill=P["night"], stroke=P[dark], width=0.05),
+        text(0, -0.2, 0.58, str(number), P["goldLight"] if selected else P["bone"]),
+    ]
+    return svg(256, 256, (-1, -1, 2, 2), "\n".join(body), defs)
+
+
+BEARS = {"Brown": ("woodLight", "wood", "woodDark"), "Grey": ("steelLight", "steel", "steelDark"),
+         "Gold": ("goldLight", "gold", "goldDark"), "White": ("white", "bone", "boneShade")}
+
+
+def bear_button_picture(kind, selected):
+    """A secret level: a bear's head on a gear, in its own fur."""
+    light, base, dark = BEARS[kind]
+    defs = radial("fur", [(0, light), (0.6, base), (1, dark)])
+    defs += ('<radialGradient id="halo" cx="0.5" cy="0.5" r="0.5">'
+             f'<stop offset="0.6" stop-color="{P["goldLight"]}" stop-opacity="0.9"/>'
+             f'<stop offset="1" stop-color="{P["gold"]}" stop-opacity="0"/></radialGradient>')
+    d = gear_outline(0.86, 0.74, 12, 0.17, 0.3)
+    body = [circle(0, 0, 1.0, fill="url(#halo)")] if selected else []
+    body.append(f'<path d="{d}" fill="{P["smoke"]}" stroke="{P[dark]}" stroke-width="0.04"/>')
+    s = 0.62
+    for ex in (-0.58 * s, 0.58 * s):
+        body.append(circle(ex, 0.55 * s, 0.28 * s, fill="url(#fur)", stroke=P[dark], width=0.04))
+    body.append(circle(0, 0.05 * s, 0.78 * s, fill="url(#fur)", stroke=P[dark], width=0.04))
+    body.append(f'<ellipse cx="0" cy="{fmt(-0.22 * s)}" rx="{fmt(0.36 * s)}" ry="{fmt(0.28 * s)}" fill="{P["bone"]}"/>')
+    body.append(f'<ellipse cx="0" cy="{fmt(-0.1 * s)}" rx="{fmt(0.13 * s)}" ry="{fmt(0.09 * s)}" fill="{P["pupil"]}"/>')
+    for ex in (-0.3 * s, 0.3 * s):
+        body.append(circle(ex, 0.22 * s, 0.09 * s, fill=P["pupil"]))
+    return svg(256, 256, (-1, -1, 2, 2), "\n".join(body), defs)
+
+
+def menu_button_picture(words, selected, check=False):
+    """A button of a vertical menu, 10 by 2 world units (scale 5, 1); a check box at its left
+    when it is an option, over which the screen puts its cross."""
+    defs = plate_gradient("plate", "copperDark" if selected else "smoke", "night")
+    body = [plate_rect(-4.9, -0.9, 9.8, 1.8, "plate", "goldLight" if selected else "brassDark",
+                       0.35, 0.12 if selected else 0.08)]
+    x = 0
+    if check:
+        body.append(f'<rect x="-4.45" y="-0.55" width="1.1" height="1.1" rx="0.12" fill="{P["ink"]}" '
+                    f'stroke="{P["brass"]}" stroke-width="0.08"/>')
+        x = -3.0
+    if selected:
+        # An arrow pointing at the label from the right.
+        body.append(polygon([(4.65, 0.32), (4.65, -0.32), (4.2, 0)], P["goldLight"]))
+    # Long labels shrink to stay clear of the selection arrow.
+    size = 0.72 if check else min(0.85, 6.8 / (0.62 * len(words)))
+    body.append(text(x, -size * 0.38, size, words, P["goldLight"] if selected else P["bone"], spacing=0.05,
+                     anchor="start" if check else "middle"))
+    return svg(640, 128, (-5, -1, 10, 2), "\n".join(body), defs)
+
+
+def cross_picture():
+    """The tick of an option's check box: a brass cross, 1 by 1 world unit (scale 0.5)."""
+    body = [
+        f'<path d="M-0.36,-0.36 L0.36,0.36 M-0.36,0.36 L0.36,-0.36" stroke="{P["ink"]}" stroke-width="0.3" '
+        'stroke-linecap="round"/>',
+        f'<path d="M-0.36,-0.36 L0.36,0.36 M-0.36,0.36 L0.36,-0.36" stroke="{P["goldLight"]}" '
+        'stroke-width="0.18" stroke-linecap="round"/>',
+    ]
+    return svg(64, 64, (-0.5, -0.5, 1, 1), "\n".join(body))
+
+
+def words_picture(words, width, height, size, pixels):
+    return svg(pixels, int(pixels * height / width), (-width / 2, -height / 2, width, height),
+               heading(0, -size * 0.36, size, words, 0.2))
+
+
+def how_to_play_picture(gamepad_first):
+    """How to play, with the controls of the keyboard or of the gamepad."""
+    defs, body = backdrop(5)
+    body.append(heading(0, 7.0, 1.5, "HOW TO PLAY", 0.3))
+    pieces = [
+        ("velmo", gear_picture("velmo", *read_gears()["velmo"]), "You are Velmo, a small gear."),
+        ("gear", gear_picture("gear", *read_gears()["gear"]), "Roll close to a turning gear: you mesh and ride it."),
+        ("boost", boost_picture(), "Take a bolt nut for a boost, up to three." if gamepad_first else
+         "Bolt nuts give boosts, spent with a gamepad's right stick."),
+        ("bear", win_bear_picture(), "Reach the brass bear to open the next level."),
+    ]
+    for k, (name, picture, words) in enumerate(pieces):
+        y = 4.9 - k * 1.9
+        body.append(embed(picture, -12.6, y, 1.8, 1.8, f"p{k}"))
+        body.append(text(-11.2, y - 0.3, 0.78, words, P["bone"], anchor="start", weight="normal"))
+    body.append(text(-13.5, -2.55, 0.78, "Jump to fly off the way the gear turns. Bombs break boxes; a fall starts the level again.",
+                     P["copperLight"], anchor="start", weight="normal"))
+    body.append(f'<line x1="-14" y1="-3.4" x2="14" y2="-3.4" stroke="{P["brassDark"]}" stroke-width="0.08"/>')
+    controls = GAMEPAD_CONTROLS if gamepad_first else KEYBOARD_CONTROLS
+    line = pad_line if gamepad_first else keys_line
+    rows = (len(controls) + 1) // 2
+    for k, (marks, words) in enumerate(controls):
+        column, slot = k // rows, k % rows
+        body += line(-14.5 + column * 15, -4.6 - slot * 1.5, marks, words, 0.62)
+    back = "(B) BACK" if gamepad_first else "ESC BACK"
+    body.append(text(15.5, -8.6, 0.55, back, P["copperLight"], anchor="end", spacing=0.15))
+    pad_defs = gamepad(0, 0)[0] if gamepad_first else ""
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs + pad_defs)
+
+
+def question_picture(question, detail, gamepad_first):
+    """A confirmation, 22 by 9 world units (scale 11, 4.5): the question and its two answers,
+    by keys or by gamepad buttons."""
+    defs = plate_gradient("plate")
+    body = [
+        plate_rect(-10.8, -4.3, 21.6, 8.6, "plate", width=0.18),
+        heading(0, 1.6, 1.5, question, 0.12),
+        text(0, 0.0, 0.75, detail, P["copperLight"], weight="normal"),
+    ]
+    if gamepad_first:
+        body += pad_line(-7.2, -2.4, ["A"], "YES", 0.9)
+        body += pad_line(2.4, -2.4, ["B"], "NO", 0.9)
+    else:
+        body += keys_line(-9.4, -2.4, ["Y", "ENTER"], "YES", 0.9)
+        body += keys_line(1.4, -2.4, ["N", "ESC"], "NO", 0.9)
+    return svg(1408, 576, (-11, -4.5, 22, 9), "\n".join(body), defs)
+
+
+def quit_pause_picture(gamepad_first):
+    """The hint in the first two levels: how to pause (and from there quit) and restart,
+    18 by 2 world units (scale 9, 1)."""
+    defs = plate_gradient("plate")
+    body = [plate_rect(-8.9, -0.9, 17.8, 1.8, "plate", "brassDark", 0.35, 0.08)]
+    if gamepad_first:
+        body += pad_line(-8.4, 0, ["Start", "B"], "PAUSE OR QUIT", 0.62)
+        body += pad_line(2.4, 0, ["Back"], "RESTART", 0.62)
+    else:
+        body += keys_line(-8.4, 0, ["ESC", "M"], "PAUSE OR QUIT", 0.62)
+        body += keys_line(3.2, 0, ["R"], "RESTART", 0.62)
+    return svg(1152, 128, (-9, -1, 18, 2), "\n".join(body), defs)
+
+
+# The credits scroll: 24 by 48 world units (scale 12, 24), read from the top while the camera
+# sinks from y 0 to below -25.
+CREDITS_ROLL = [
+    ("title", "VELMORA"),
+    ("small", "A game of gears by"),
+    ("big", "THE VELMORA TEAM"),
+    ("gap", ""),
+    ("role", "GAME DESIGN"), ("name", "the Velmora team"),
+    ("role", "ENGINE AND CODE"), ("name", "the Velmora team"),
+    ("role", "PICTURES"), ("name", "the Velmora team"),
+    ("role", "SOUND AND MUSIC"), ("name", "the Velmora team"),
+    ("role", "LEVELS"), ("name", "the Velmora team"),
+    ("gap", ""),
+    ("role", "BUILT WITH"),
+    ("tool", "GLFW, GLEW, OpenGL Mathematics, SOIL"),
+    ("tool", "FreeType, OpenAL Soft, libsndfile"),
+    ("tool", "librsvg, ImageMagick, SoX, abcMIDI"),
+    ("tool", "FluidSynth, the FluidR3 soundfont"),
+    ("tool", "GNU FreeFont, Debian"),
+    ("gap", ""),
+    ("big", "THANK YOU FOR PLAYING"),
+]
+
+
+def credits_text_picture():
+    sizes = {"title": (3.2, 4.6), "small": (0.9, 1.6), "big": (1.5, 2.6), "gap": (0, 1.5),
+             "role": (1.0, 1.4), "name": (0.9, 1.5), "tool": (0.8, 1.3)}
+    body = []
+    y = 21.5
+    for kind, words in CREDITS_ROLL:
+        size, step = sizes[kind]
+        if kind == "title":
+            body.append(heading(0, y - size * 0.7, size, words, 0.5))
+        elif kind in ("big", "role"):
+            body.append(heading(0, y - size * 0.7, size, words, 0.15))
+        elif words:
+            body.append(text(0, y - size * 0.7, size, words, P["bone"] if kind == "name" else P["steelLight"],
+                             weight="normal"))
+        y -= step
+    wheel = gear_outline(2.2, 1.8, 12, 0.17, 0.3) + circle_path(0, 0, 0.7, True)
+    body.append(f'<path transform="translate(0,{fmt(y - 2.5)})" d="{wheel}" fill="{P["brass"]}" '
+                f'fill-rule="evenodd" stroke="{P["ink"]}" stroke-width="0.08"/>')
+    return svg(1152, 2304, (-12, -24, 24, 48), "\n".join(body))
+
+
+def credits_background_picture():
+    """The backdrop the credits scroll over: 40 by 80 world units (scale 20, 40)."""
+    box = (-20, -40, 40, 80)
+    defs = linear("sky", [(0, "ink"), (0.5, "night"), (1, "smoke")], 0, 0, 0, 1)
+    body = [f'<rect x="-20" y="-40" width="40" height="80" fill="url(#sky)"/>']
+    body += scattered_gears(41, 18, P["steel"], box)
+    return svg(960, 1920, box, "\n".join(body), defs)
+
+
+PAUSE_BUTTONS = [("resumeGame", "RESUME"), ("options", "OPTIONS"), ("howToPlay", "HOW TO PLAY"),
+                 ("mainMenu", "MAIN MENU"), ("quit", "QUIT GAME")]
+OPTION_BUTTONS = [("fullscreenToggle", "fullscreenToggleUnchecked", "FULL SCREEN", True),
+                  ("muteMusic", "muteMusicUnselected", "MUTE MUSIC", True),
+                  ("muteAllAudio", "muteAllAudioUnchecked", "MUTE ALL SOUND", True),
+                  ("clearSavedData", "clearSavedData", "CLEAR SAVED DATA", False)]
+VERTICAL_HINT = [("keys", ["W", "S"], "MOVE"), ("keys", ["ENTER"], "CHOOSE"), ("keys", ["ESC"], "BACK")]
+
+
+def screen_pictures():
+    table = {
+        "splashStudio": splash_picture,
+        "teamHeader": team_header_picture,
+        "controllerHint": controller_picture,
+        "title": lambda: title_picture(False),
+        "titleBear": lambda: title_picture(True),
+        "menuGear": menu_gear_picture,
+        "menuSelector": menu_selector_picture,
+        "menuHintKeys": lambda: hint_picture([[("keys", ["A", "D"], "TURN")], [("keys", ["ENTER"], "CHOOSE")]],
+                                             8, 512),
+        "menuHintPad": lambda: hint_picture([[("pad", ["L"], "TURN")], [("pad", ["A"], "CHOOSE")]], 8, 512),
+        "levelSelectTitle": lambda: words_picture("CHOOSE A LEVEL", 24, 3, 1.8, 1536),
+        "levelSelectHint": lambda: hint_picture([[("keys", ["W", "A", "S", "D"], "MOVE")],
+                                                 [("keys", ["ENTER"], "PLAY"), ("keys", ["ESC"], "BACK")]], 11, 704),
+        "pauseTitle": lambda: words_picture("PAUSED", 12, 3, 1.8, 768),
+        "optionsTitle": lambda: words_picture("OPTIONS", 12, 3, 1.8, 768),
+        "menuListHint": lambda: hint_picture([VERTICAL_HINT], 20, 1280),
+        "optionCross": cross_picture,
+        "howToPlayKeyboard": lambda: how_to_play_picture(False),
+        "howToPlayGamepad": lambda: how_to_play_picture(True),
+        "creditsText": credits_text_picture,
+        "creditsBackground": credits_background_picture,
+        "quitPauseKeyboard": lambda: quit_pause_picture(False),
+        "quitPauseGamepad": lambda: quit_pause_picture(True),
+    }
+    for kind, role in CREDITS:
+        table["credit" + role.title()] = lambda k=kind, r=role: credit_picture(k, r)
+    for number in range(1, 25):
+        table[f"levelSelectGear{number}"] = lambda n=number: level_button_picture(n, False)
+        table[f"levelSelectGear{number}Selected"] = lambda n=number: level_button_picture(n, True)
+    for kind in BEARS:
+        table[f"BearGear{kind}"] = lambda k=kind: bear_button_picture(k, False)
+        table[f"BearGear{kind}Selected"] = lambda k=kind: bear_button_picture(k, True)
+    for name, words in PAUSE_BUTTONS:
+        table[name] = lambda w=words: menu_button_picture(w, False)
+        table[name + "Selected"] = lambda w=words: menu_button_picture(w, True)
+    for stem, identity, words, check in OPTION_BUTTONS:
+        table[identity] = lambda w=words, c=check: menu_button_picture(w, False, c)
+        table[stem + "Selected"] = lambda w=words, c=check: menu_button_picture(w, True, c)
+    for stem, question, detail in [
+            ("quitConfirm", "QUIT VELMORA?", "Your progress is kept."),
+            ("leaveLevel", "LEAVE THIS LEVEL?", "Back to the main menu; the level starts again next time."),
+            ("resetSave", "CLEAR SAVED DATA?", "Every level but the first is locked again.")]:
+        table[stem + "Keyboard"] = lambda q=question, d=detail: question_picture(q, d, False)
+        table[stem + "Gamepad"] = lambda q=question, d=detail: question_picture(q, d, True)
+    return table
 
 
 def pictures():
@@ -586,6 +1203,7 @@ def pictures():
         "loading2": lambda: loading_picture(2),
         "loading3": lambda: loading_picture(3),
     })
+    table.update(screen_pictures())
     return table
 
 
