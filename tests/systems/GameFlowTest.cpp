@@ -74,9 +74,11 @@ protected:
               "levelSelectGear3\nunlocked 0\nlevelSelectGear7\nunlocked 1\n"
               "BearGearBrown\nunlocked 0\n");
 
-        auto pad = std::make_unique<ScriptedGamepad>();
-        pad->present = false;
-        window->SetGamepad(std::move(pad));
+        auto scripted = std::make_unique<ScriptedGamepad>();
+        scripted->present = false;
+        pad = scripted.get();
+        window->SetGamepad(std::move(scripted));
+        window->BindGamepadButtons();
         Engine& engine = Engine::Instance();
         for (const std::shared_ptr<System>& system :
              std::vector<std::shared_ptr<System>>{window, sound, std::make_shared<Physics>(),
@@ -138,6 +140,7 @@ protected:
 
     ScratchFolder scratch;
     std::unique_ptr<InFolder> inside;
+    ScriptedGamepad* pad = nullptr;
     std::shared_ptr<Window> window = std::make_shared<Window>();
     std::shared_ptr<SoundSystem> sound = std::make_shared<SoundSystem>();
     std::shared_ptr<GameplaySystem> gameplay = std::make_shared<GameplaySystem>();
@@ -240,6 +243,19 @@ TEST_F(MainMenuTest, IndexWrapsBothWays) {
     Turn(GLFW_KEY_LEFT);
     Turn(GLFW_KEY_LEFT);
     EXPECT_EQ(gameplay->mainMenuIndex, 0) << "past 5 the index comes back to Play";
+}
+
+TEST_F(MainMenuTest, GamepadTurnsTheGearWithTheStickAndChoosesWithItsFirstButton) {
+    pad->present = true;
+    pad->axes[0] = -1.0f;
+    Step();
+    pad->axes[0] = 0.0f;
+    ASSERT_TRUE(gameplay->turningLeft) << "the left stick reads as A";
+    Turn(GLFW_KEY_UNKNOWN);
+    pad->buttons[0] = GLFW_PRESS;
+    Step();
+    pad->buttons[0] = GLFW_RELEASE;
+    EXPECT_EQ(Top(), "levelSelect") << "button 0 reads as Enter";
 }
 
 TEST_F(MainMenuTest, PlayRollsThePlayerAwayThenOpensTheFirstLevel) {
