@@ -9,7 +9,11 @@
 #include "InputScript.h"
 #include "StateWriter.h"
 #include "TraceOptions.h"
+#include "components/Button.h"
 #include "components/MovingGearCollider.h"
+#include "components/SoundEmitter.h"
+#include "components/Sprite.h"
+#include "components/SpriteText.h"
 #include "components/Transform.h"
 
 namespace {
@@ -64,6 +68,18 @@ TEST(TraceOptions, BadArgumentsAreRefusedWithAReason) {
     EXPECT_THAT(UsageMessage({"l", "--frames"}), testing::HasSubstr("needs a value"));
     EXPECT_THAT(UsageMessage({"a", "b"}), testing::HasSubstr("one level at a time"));
     EXPECT_NO_THROW(Parse({"--help"}));
+}
+
+TEST(TraceOptions, StartRunsTheGameFromItsFirstScreenWithoutALevel) {
+    const TraceOptions start = Parse({"--flow", "--start", "--frames", "5"});
+    EXPECT_TRUE(start.start && start.flow);
+    EXPECT_TRUE(start.level.empty());
+    EXPECT_TRUE(Parse({"--flow", "menu"}).flow);
+    EXPECT_FALSE(Parse({"menu"}).start || Parse({"menu"}).flow);
+    EXPECT_THAT(UsageMessage({"--start", "menu"}), testing::HasSubstr("no level with it"));
+    EXPECT_THAT(UsageMessage({"menu", "--start"}), testing::HasSubstr("no level with it"));
+    EXPECT_THAT(UsageMessage({"--start", "--screen"}), testing::HasSubstr("--screen"));
+    EXPECT_THAT(UsageMessage({"--flow"}), testing::HasSubstr("which level"));
 }
 
 TEST(InputScript, ReadsKeysAxesAndButtonsByFrame) {
@@ -128,6 +144,29 @@ TEST(StateWriter, ObjectLineHasOnlyThePartsTheObjectHas) {
               "\"movingGearCollider\":{\"contacts\":[\"gear\\\\1\"],\"lastGear\":null,"
               "\"switching\":false,\"switchTimer\":0,\"ghost\":false,\"teleporting\":false,"
               "\"ground\":\"gear\\\\1\",\"leftWall\":null,\"rightWall\":null}}");
+}
+
+TEST(StateWriter, MenuButtonLineShowsItsPicturesTextAndSound) {
+    Space space(LoadMode::Screen, "menu", "");
+    GameObject* button = space.CreateObject("playButton");
+    // A picture that is none of the registry's, and a sound linked to nothing.
+    static_cast<Sprite*>(button->AddComponent(ComponentType::Sprite, std::make_unique<Sprite>()))
+        ->texture.ID = 9002;
+    auto* text = static_cast<SpriteText*>(
+        button->AddComponent(ComponentType::SpriteText, std::make_unique<SpriteText>()));
+    text->Text = "Level \"1\"";
+    text->characterLimit = 3;
+    auto* pictures = static_cast<Button*>(
+        button->AddComponent(ComponentType::Button, std::make_unique<Button>()));
+    pictures->NotSelectedFileName = "play";
+    pictures->SelectedFileName = "playLit";
+    button->AddComponent(ComponentType::SoundEmitter, std::make_unique<SoundEmitter>());
+    EXPECT_EQ(StateWriter::ObjectLine(2, space.name, *button),
+              "{\"frame\":2,\"space\":\"menu\",\"name\":\"playButton\",\"alive\":true,"
+              "\"sprite\":{\"Color\":[0,0,0,0],\"Visible\":true,\"texture\":null},"
+              "\"spriteText\":{\"Text\":\"Level \\\"1\\\"\",\"characterLimit\":3},"
+              "\"button\":{\"NotSelectedFileName\":\"play\",\"SelectedFileName\":\"playLit\"},"
+              "\"soundEmitter\":{\"sound\":null,\"playing\":false}}");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/LevelFiles.h"
 #include "support/ScratchFolder.h"
 
 // velmora-trace run on the sample level of the game's content folder, as a level maker runs it.
@@ -34,8 +35,10 @@ class TraceToolTest : public testing::Test {
 protected:
     TraceRun Trace(const std::string& arguments) {
         const fs::path errors = folder / "stderr.txt";
-        const std::string command =
-            std::string(VELMORA_TRACE_PROGRAM) + " " + arguments + " 2>" + errors.string();
+        // The game flow's unlock save goes to the test's folder, not the user's.
+        const std::string command = "XDG_DATA_HOME=" + (folder / "data").string() + " " +
+                                    VELMORA_TRACE_PROGRAM + " " + arguments + " 2>" +
+                                    errors.string();
         TraceRun run;
         std::FILE* pipe = ::popen(command.c_str(), "r");
         char buffer[4096];
@@ -62,20 +65,66 @@ protected:
         return std::string(VELMORA_CONTENT_FOLDER) + "/Replays/Sample.input";
     }
 
+    // A content folder of the test's own, laid out as the game's, with the first screens of the
+    // game: "loading", then "SplashScreen" with its picture and the menu music. The shaders,
+    // font, pictures and sounds are the game's.
+    fs::path StartContent() {
+        const fs::path content = folder / "content";
+        const fs::path game = VELMORA_CONTENT_FOLDER;
+        fs::create_directories(content / "Gameplay");
+        fs::create_directories(content / "Audio");
+        fs::create_directories(content / "TandrelLevelDesigner/Content");
+        for (const char* shared : {"Shaders", "fonts", "Textures", "SoundFiles"}) {
+            fs::create_directory_symlink(game / shared, content / shared);
+        }
+        std::ofstream(content / "Audio/AudioFiles.txt") << "menumusic.ogg;\n";
+        std::ofstream(content / "Gameplay/Levels.txt")
+            << "loading,traceLoading\nSplashScreen,traceSplash\nTeamLevel,traceLoading\n";
+        const std::string camera =
+            "GameObject =\n{\n  string Name = \"CameraComp\",\n  Transform =\n  {\n  }\n"
+            "  CameraComponent =\n  {\n    float CameraComponentFarPlane = 30,\n  }\n}\n";
+        const std::string splash =
+            "GameObject =\n{\n  string Name = \"Splash\",\n  Transform =\n  {\n  }\n"
+            "  Sprite =\n  {\n    string SpriteSource = \"Art:velmo\",\n"
+            "    Vec4 Color = [1, 1, 1, 1],\n  }\n}\n"
+            "GameObject =\n{\n  string Name = \"backgroundMusic\",\n"
+            "  SoundEmitterComponent =\n  {\n    string SoundFileName = \"menumusic.ogg\",\n"
+            "  }\n}\n";
+        const fs::path levels = content / "TandrelLevelDesigner/Content";
+        std::ofstream(levels / "traceLoading.Level.data") << EditorHeader() + camera + "}\n";
+        std::ofstream(levels / "traceSplash.Level.data")
+            << EditorHeader() + camera + splash + "}\n";
+        return content;
+    }
+
     ScratchFolder scratch;
     const fs::path& folder = scratch.path;
 };
 
-// The line of one frame, found by its leading frame number.
-std::string FrameLine(const TraceRun& run, int frame) {
-    const std::string start = "{\"frame\":" + std::to_string(frame) + ",\"space\"";
+bool Has(const std::string& line, const std::string& fragment) {
+    return line.find(fragment) != std::string::npos;
+}
+
+// The first line of a frame that holds the fragment: an object line, or with "flow" as the
+// kind, the frame's flow line.
+std::string FrameLine(const TraceRun& run, int frame, const std::string& fragment = "",
+                      const std::string& kind = "space") {
+    const std::string start = "{\"frame\":" + std::to_string(frame) + ",\"" + kind + "\"";
     for (const std::string& line : run.lines) {
-        if (line.starts_with(start)) {
+        if (line.starts_with(start) && Has(line, fragment)) {
             return line;
         }
     }
-    ADD_FAILURE() << "no line for frame " << frame;
+    ADD_FAILURE() << "no " << kind << " line for frame " << frame << " with " << fragment;
     return "";
+}
+
+std::string ObjectLine(const TraceRun& run, int frame, const std::string& name) {
+    return FrameLine(run, frame, "\"name\":\"" + name + "\"");
+}
+
+std::string FlowLine(const TraceRun& run, int frame) {
+    return FrameLine(run, frame, "", "flow");
 }
 
 std::vector<float> Floats(const std::string& line, const std::string& key) {
@@ -97,10 +146,6 @@ std::vector<float> Floats(const std::string& line, const std::string& key) {
 float Float(const std::string& line, const std::string& key) {
     const std::size_t at = line.find("\"" + key + "\":");
     return at == std::string::npos ? NAN : std::strtof(line.c_str() + at + key.size() + 3, nullptr);
-}
-
-bool Has(const std::string& line, const std::string& fragment) {
-    return line.find(fragment) != std::string::npos;
 }
 
 TEST_F(TraceToolTest, FallingPlayerComesToRestOnTheBoxTop) {
@@ -170,6 +215,67 @@ TEST_F(TraceToolTest, SameInputGivesTheSameOutput) {
     ASSERT_EQ(first.status, 0) << first.errors;
     EXPECT_FALSE(first.output.empty());
     EXPECT_EQ(first.output, second.output);
+}
+
+// Every key of a flow line, in its order.
+constexpr const char* FlowKeys =
+    "flow musicMuted gamepadPresent loseCountdown loseSequenceStarted boostLatch boostDelay "
+    "controllerTimer splashTimer bearsUnlocked blastPlayed titleDelay turningLeft "
+    "turningRight fullScreenOption muteMusicOption muteAllOption boostCount mainMenuIndex "
+    "playRunning playCountdown riseSpeeds waveCountdowns showCountdown winJinglePlayed "
+    "finalMusicStarted levelSelectChoice pauseChoice optionsChoice levelSelectCursor "
+    "pauseCursor optionsCursor levelSelectBuilt pauseBuilt optionsBuilt sound musicVolume "
+    "fadeOut fadeIn groups music effect player blast graphics fallOff levelCameraDistance "
+    "loseRequest";
+
+TEST_F(TraceToolTest, StartRunsTheLoadingScreenIntoTheSplashScreen) {
+    const fs::path content = StartContent();
+    const TraceRun run = Trace("--start --flow --frames 30 --content " + content.string());
+    ASSERT_EQ(run.status, 0) << run.errors;
+
+    // Frame 0 is the loading screen, before its asset pass; frame 1 runs the pass and opens
+    // the splash screen over it.
+    EXPECT_TRUE(Has(ObjectLine(run, 0, "CameraComp"), "\"space\":\"loading\""));
+    EXPECT_TRUE(Has(ObjectLine(run, 1, "Splash"), "\"space\":\"SplashScreen\""));
+    EXPECT_EQ(run.lines.back(),
+              "{\"frame\":30,\"stack\":[\"loading\",\"SplashScreen\"],\"boosts\":0}");
+
+    // Each printed frame starts with its flow line, holding every key in its order.
+    const std::string first = FlowLine(run, 0);
+    EXPECT_EQ(run.lines.front(), first);
+    std::size_t at = 0;
+    std::istringstream keys(FlowKeys);
+    for (std::string key; keys >> key;) {
+        at = first.find("\"" + key + "\":", at);
+        ASSERT_NE(at, std::string::npos) << key << " missing or out of order in " << first;
+    }
+    EXPECT_EQ(Floats(first, "riseSpeeds").size(), 3u);
+    EXPECT_TRUE(Has(first, "\"levelSelectCursor\":null,\"pauseCursor\":null"));
+    // The player's sounds are quieter than the music.
+    EXPECT_TRUE(Has(first, "\"music\":{\"volume\":1,\"muted\":false,\"paused\":false}"));
+    EXPECT_TRUE(Has(first, "\"player\":{\"volume\":0.05,"));
+
+    // On the splash screen its timer falls by 0.01 a frame and the picture fades with it.
+    EXPECT_FLOAT_EQ(Float(first, "splashTimer"), 3.0f);
+    for (int frame = 3; frame <= 30; ++frame) {
+        const float timer = Float(FlowLine(run, frame), "splashTimer");
+        EXPECT_NEAR(Float(FlowLine(run, frame - 1), "splashTimer") - timer, 0.01f, 1e-5f);
+        EXPECT_NEAR(Floats(ObjectLine(run, frame, "Splash"), "Color")[3], timer + 0.01f, 1e-5f);
+    }
+    EXPECT_LT(Float(FlowLine(run, 30), "splashTimer"), 2.8f);
+
+    // The splash picture and music are the ones the loading pass loaded; a screen starts no
+    // music of its own, but a playable level does.
+    const std::string picture = ObjectLine(run, 2, "Splash");
+    EXPECT_TRUE(Has(picture, "\"texture\":\"velmo.png\"")) << picture;
+    const std::string quiet = ObjectLine(run, 2, "backgroundMusic");
+    EXPECT_TRUE(Has(quiet, "{\"sound\":\"menumusic.ogg\",\"playing\":false}")) << quiet;
+    const TraceRun level =
+        Trace("--frames 1 --watch backgroundMusic --content " + content.string() + " SplashScreen");
+    EXPECT_TRUE(Has(ObjectLine(level, 1, "backgroundMusic"), "\"playing\":true"));
+
+    // The unlock save was set up in the folder XDG_DATA_HOME names.
+    EXPECT_TRUE(fs::is_directory(folder / "data/Velmora"));
 }
 
 TEST_F(TraceToolTest, ScreenshotShowsTheDrawnFrame) {

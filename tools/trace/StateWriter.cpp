@@ -8,12 +8,23 @@
 
 #include "Core/GameObject.h"
 #include "Core/Space.h"
+#include "audio/Channel.h"
+#include "audio/ChannelGroup.h"
+#include "components/Button.h"
 #include "components/Camera.h"
 #include "components/InputController.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
+#include "components/SoundEmitter.h"
 #include "components/Sprite.h"
+#include "components/SpriteText.h"
 #include "components/Transform.h"
+#include "systems/GameplaySystem.h"
+#include "systems/Graphics.h"
+#include "systems/MenuList.h"
+#include "systems/SoundSystem.h"
+#include "systems/SoundTable.h"
+#include "systems/TextureRegistry.h"
 
 namespace {
 
@@ -43,12 +54,25 @@ public:
         text.append(buffer, result.ptr);
         return *this;
     }
+    JsonObject& Null() {
+        text += "null";
+        return *this;
+    }
     JsonObject& Boolean(bool value) {
         text += value ? "true" : "false";
         return *this;
     }
     JsonObject& String(const std::string& value) {
         AppendString(value);
+        return *this;
+    }
+    // A missing text prints as null.
+    JsonObject& OptionalString(const std::string* value) {
+        if (value == nullptr) {
+            text += "null";
+        } else {
+            AppendString(*value);
+        }
         return *this;
     }
     JsonObject& Name(const GameObject* object) {
@@ -137,6 +161,55 @@ private:
     bool first = true;
 };
 
+// A sprite keeps a copy of its registry entry, so the entry is found again by its texture name.
+const std::string* TextureName(const Texture2D& texture) {
+    if (texture.ID == 0) {
+        return nullptr;
+    }
+    for (const auto& [name, entry] : TextureRegistry::Entries()) {
+        if (entry.ID == texture.ID) {
+            return &name;
+        }
+    }
+    return nullptr;
+}
+
+const std::string* SoundName(const SoundCell* cell) {
+    if (cell == nullptr) {
+        return nullptr;
+    }
+    for (const auto& [name, entry] : SoundTable::Entries()) {
+        if (entry.get() == cell) {
+            return &name;
+        }
+    }
+    return nullptr;
+}
+
+bool IsPlaying(audio::Channel* channel) {
+    bool playing = false;
+    return channel != nullptr && channel->IsPlaying(&playing) == audio::Result::Ok && playing;
+}
+
+const std::string* CursorName(const MenuList& menu) {
+    const Button* button = menu.Current();
+    return button != nullptr ? &button->NotSelectedFileName : nullptr;
+}
+
+JsonObject GroupPart(const audio::ChannelGroup* group) {
+    float volume = 0.0f;
+    bool muted = false;
+    bool paused = false;
+    if (group != nullptr) {
+        group->GetVolume(&volume);
+        group->GetMute(&muted);
+        group->GetPaused(&paused);
+    }
+    JsonObject part;
+    part.Key("volume").Number(volume).Key("muted").Boolean(muted).Key("paused").Boolean(paused);
+    return part;
+}
+
 }  // namespace
 
 StateWriter::StateWriter(std::FILE* out, std::vector<std::string> watch)
@@ -196,6 +269,7 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
     if (const auto* sprite = object.FindComponent<Sprite>()) {
         JsonObject part;
         part.Key("Color").Vector(sprite->Color).Key("Visible").Boolean(sprite->Visible);
+        part.Key("texture").OptionalString(TextureName(sprite->texture));
         line.Key("sprite").Object(part);
     }
     if (const auto* camera = object.FindComponent<Camera>()) {
@@ -206,7 +280,95 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
         part.Key("scrolling").Boolean(camera->scrolling);
         line.Key("camera").Object(part);
     }
+    if (const auto* text = object.FindComponent<SpriteText>()) {
+        JsonObject part;
+        part.Key("Text").String(text->Text);
+        part.Key("characterLimit").Number(std::int64_t{text->characterLimit});
+        line.Key("spriteText").Object(part);
+    }
+    if (const auto* button = object.FindComponent<Button>()) {
+        JsonObject part;
+        part.Key("NotSelectedFileName").String(button->NotSelectedFileName);
+        part.Key("SelectedFileName").String(button->SelectedFileName);
+        line.Key("button").Object(part);
+    }
+    if (const auto* emitter = object.FindComponent<SoundEmitter>()) {
+        JsonObject part;
+        part.Key("sound").OptionalString(SoundName(emitter->sound));
+        part.Key("playing").Boolean(IsPlaying(emitter->channelSlot));
+        line.Key("soundEmitter").Object(part);
+    }
     return line.Text();
+}
+
+std::string StateWriter::FlowLine(std::int64_t frame, const GameplaySystem& flow,
+                                  const SoundSystem& sound, const Graphics& graphics,
+                                  const Space* space) {
+    JsonObject state;
+    state.Key("musicMuted").Boolean(flow.musicMuted);
+    state.Key("gamepadPresent").Number(std::int64_t{flow.gamepadPresent});
+    state.Key("loseCountdown").Number(flow.loseCountdown);
+    state.Key("loseSequenceStarted").Boolean(flow.loseSequenceStarted);
+    state.Key("boostLatch").Boolean(flow.boostLatch).Key("boostDelay").Number(flow.boostDelay);
+    state.Key("controllerTimer").Number(flow.controllerTimer);
+    state.Key("splashTimer").Number(flow.splashTimer);
+    state.Key("bearsUnlocked").Boolean(flow.bearsUnlocked);
+    state.Key("blastPlayed").Boolean(flow.blastPlayed);
+    state.Key("titleDelay").Number(flow.titleDelay);
+    state.Key("turningLeft").Boolean(flow.turningLeft);
+    state.Key("turningRight").Boolean(flow.turningRight);
+    state.Key("fullScreenOption").Boolean(flow.fullScreenOption);
+    state.Key("muteMusicOption").Boolean(flow.muteMusicOption);
+    state.Key("muteAllOption").Boolean(flow.muteAllOption);
+    state.Key("boostCount").Number(std::int64_t{flow.boostCount});
+    state.Key("mainMenuIndex").Number(std::int64_t{flow.mainMenuIndex});
+    state.Key("playRunning").Boolean(flow.playRunning);
+    state.Key("playCountdown").Number(flow.playCountdown);
+    state.Key("riseSpeeds").Floats(flow.riseSpeeds.data(), 3);
+    state.Key("waveCountdowns").Floats(flow.waveCountdowns.data(), 3);
+    state.Key("showCountdown").Number(flow.showCountdown);
+    state.Key("winJinglePlayed").Boolean(flow.winJinglePlayed);
+    state.Key("finalMusicStarted").Boolean(flow.finalMusicStarted);
+    state.Key("levelSelectChoice").String(flow.levelSelectMenu.choice);
+    state.Key("pauseChoice").String(flow.pauseMenu.choice);
+    state.Key("optionsChoice").String(flow.optionsMenu.choice);
+    state.Key("levelSelectCursor").OptionalString(CursorName(flow.levelSelectMenu));
+    state.Key("pauseCursor").OptionalString(CursorName(flow.pauseMenu));
+    state.Key("optionsCursor").OptionalString(CursorName(flow.optionsMenu));
+    state.Key("levelSelectBuilt").Boolean(flow.levelSelectMenu.built);
+    state.Key("pauseBuilt").Boolean(flow.pauseMenu.built);
+    state.Key("optionsBuilt").Boolean(flow.optionsMenu.built);
+
+    JsonObject groups;
+    groups.Key("music").Object(GroupPart(sound.Group(SoundGroup::Music)));
+    groups.Key("effect").Object(GroupPart(sound.Group(SoundGroup::Effect)));
+    groups.Key("player").Object(GroupPart(sound.Group(SoundGroup::Player)));
+    groups.Key("blast").Object(GroupPart(sound.Group(SoundGroup::Blast)));
+    JsonObject audio;
+    audio.Key("musicVolume").Number(sound.musicVolume);
+    audio.Key("fadeOut").Boolean(sound.fadeOut).Key("fadeIn").Boolean(sound.fadeIn);
+    audio.Key("groups").Object(groups);
+
+    JsonObject drawing;
+    drawing.Key("fallOff").Boolean(graphics.fallOff);
+    drawing.Key("levelCameraDistance").Number(graphics.levelCameraDistance);
+
+    JsonObject line;
+    line.Key("frame").Number(frame).Key("flow").Object(state).Key("sound").Object(audio);
+    line.Key("graphics").Object(drawing).Key("loseRequest");
+    if (space != nullptr) {
+        line.Boolean(space->loseRequest);
+    } else {
+        line.Null();
+    }
+    return line.Text();
+}
+
+void StateWriter::WriteFlow(std::int64_t frame, const GameplaySystem& flow,
+                            const SoundSystem& sound, const Graphics& graphics,
+                            const Space* space) {
+    std::fprintf(out, "%s\n", FlowLine(frame, flow, sound, graphics, space).c_str());
+    std::fflush(out);
 }
 
 void StateWriter::WriteFrame(std::int64_t frame, const Space& space) {

@@ -73,6 +73,10 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& arguments,
             options.screenshots.push_back(ParseScreenshot(value()));
         } else if (argument == "--screen") {
             options.screen = true;
+        } else if (argument == "--start") {
+            options.start = true;
+        } else if (argument == "--flow") {
+            options.flow = true;
         } else if (argument == "--visible") {
             options.visible = true;
         } else if (argument == "--sound") {
@@ -86,7 +90,17 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& arguments,
                              "\"");
         }
     }
-    if (options.level.empty() && !options.help) {
+    if (options.help) {
+        return options;
+    }
+    if (options.start && !options.level.empty()) {
+        throw UsageError("--start runs the game from its first screen: no level with it, not \"" +
+                         options.level + "\"");
+    }
+    if (options.start && options.screen) {
+        throw UsageError("--screen loads a LEVEL: not with --start");
+    }
+    if (options.level.empty() && !options.start) {
         throw UsageError("which level? (see --help)");
     }
     return options;
@@ -94,6 +108,7 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& arguments,
 
 std::string TraceUsage() {
     return R"(Usage: velmora-trace [options] LEVEL
+       velmora-trace [options] --start
 
 Runs a level of the game's content folder frame by frame, exactly as the game runs it (fixed
 0.016 s steps, the real window, OpenGL and sound), without waiting between frames, and prints
@@ -101,10 +116,13 @@ the state of its objects as JSON lines on standard output. The game's own messag
 standard error.
 
 LEVEL is a name of the level list (Gameplay/Levels.txt), loaded as a playable level after every
-sound and image of the asset lists is loaded.
+sound and image of the asset lists is loaded. With --start there is no LEVEL: the game runs from
+its start as velmora does. It loads the screen "loading", whose own rules load the sounds and
+images (drawing a loading frame for each, all within frame 1) and open "SplashScreen".
 
 Options:
   --content DIR        the content folder to run in (default: the game's own)
+  --start              run the game from its first screen instead of one LEVEL
   --frames N           how many frames to run (default 600); stops early when the game quits
   --input FILE         replays input, one event a line:
                          FRAME key KEY down|up
@@ -118,18 +136,49 @@ Options:
   --watch NAME[,NAME]  the objects to print (default: every object)
   --every K            print after every K-th frame (default 1); frame 0, right after loading,
                        is always printed
+  --flow               print the game flow's line before the object lines of each printed
+                       frame (see below)
   --seed N             the seed of the game's random numbers (default 1)
   --screenshot F:FILE  writes the frame drawn at frame F as a PNG picture (repeatable)
   --screen             load LEVEL as a screen instead of a playable level
   --visible            show the window (it is hidden otherwise)
-  --sound              play sound on the default output (otherwise a silent output mixes it)
+  --sound              play sound on the default output (otherwise a silent output takes it,
+                       held still, so that a started sound plays until the game stops it or
+                       its channel is taken; with --sound a sound ends in real time and
+                       "playing" is no longer repeatable)
   --help               this text
 
 Each printed line is one object of the topmost space, in the space's order:
   {"frame":F,"space":S,"name":N,"alive":B,"transform":{...},"rigidBody":{...},
-   "movingGearCollider":{...},"inputController":{...},"sprite":{...},"camera":{...}}
-with only the parts the object has. Floats read back to the same single-precision value.
+   "movingGearCollider":{...},"inputController":{...},"sprite":{...},"camera":{...},
+   "spriteText":{"Text":T,"characterLimit":n},
+   "button":{"NotSelectedFileName":S,"SelectedFileName":S},
+   "soundEmitter":{"sound":S,"playing":B}}
+with only the parts the object has. "sprite" holds "Color", "Visible" and "texture", the texture
+registry name of the picture shown (null when it is none of the registry's). "soundEmitter"
+holds the sound table name the emitter is linked to (or null) and whether its channel is
+playing now. Floats read back to the same single-precision value.
+
+With --flow, each printed frame starts with one line of the game flow's state, whose "sound",
+"graphics" and "loseRequest" sit beside "flow" at the top of the line:
+  {"frame":F,"flow":{"musicMuted","gamepadPresent","loseCountdown","loseSequenceStarted",
+   "boostLatch","boostDelay","controllerTimer","splashTimer","bearsUnlocked","blastPlayed",
+   "titleDelay","turningLeft","turningRight","fullScreenOption","muteMusicOption",
+   "muteAllOption","boostCount","mainMenuIndex","playRunning","playCountdown",
+   "riseSpeeds":[3],"waveCountdowns":[3],"showCountdown","winJinglePlayed",
+   "finalMusicStarted","levelSelectChoice","pauseChoice","optionsChoice",
+   "levelSelectCursor","pauseCursor","optionsCursor","levelSelectBuilt","pauseBuilt",
+   "optionsBuilt"},
+   "sound":{"musicVolume","fadeOut","fadeIn","groups":{"music","effect","player","blast"}},
+   "graphics":{"fallOff","levelCameraDistance"},"loseRequest":B}
+each key with its value. A menu's cursor is the NotSelectedFileName of the button under it,
+null while the list is empty (also once its screen has closed). Each sound group is
+{"volume","muted","paused"}. "loseRequest" is the current space's.
+
 The last line is {"frame":N,"stack":[bottom space, ..., top space],"boosts":n}.
+
+The game keeps its unlock save in "$XDG_DATA_HOME/Velmora" (else "$HOME/.local/share/Velmora"),
+as velmora does: set XDG_DATA_HOME to give a run a save folder of its own.
 
 Exit status: 0 when it ran, 2 for bad arguments or input files.
 )";

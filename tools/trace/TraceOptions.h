@@ -24,6 +24,10 @@ struct TraceOptions {
     std::vector<ScreenshotRequest> screenshots;
     // Load the level as a screen (mode 0) instead of a playable level.
     bool screen = false;
+    // Run the game from its first screen, as the game starts, instead of one level.
+    bool start = false;
+    // Print the game flow's line before each frame's object lines.
+    bool flow = false;
     bool visible = false;
     bool sound = false;
     bool help = false;

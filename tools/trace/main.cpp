@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <AL/alc.h>
+#include <AL/alext.h>
 #include <GLFW/glfw3.h>
 
 #include "Core/Engine.h"
@@ -61,6 +64,22 @@ void Apply(const InputEvent& event, Window& window, ScriptedGamepad* gamepad) {
     }
 }
 
+// The silent output mixes in real time, so the moment a sound ends would follow how fast the
+// machine runs the frames. Held still, a started sound plays until the game stops it or its
+// channel is taken, and the same input gives the same output.
+void HoldSilentOutput() {
+    ALCcontext* context = alcGetCurrentContext();
+    ALCdevice* device = context != nullptr ? alcGetContextsDevice(context) : nullptr;
+    if (device == nullptr || alcIsExtensionPresent(device, "ALC_SOFT_pause_device") != ALC_TRUE) {
+        return;
+    }
+    const auto pause =
+        reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
+    if (pause != nullptr) {
+        pause(device);
+    }
+}
+
 std::vector<std::string> StackNames() {
     std::vector<std::string> names;
     for (const auto& space : Engine::Instance().spaces) {
@@ -80,21 +99,40 @@ int Run(const TraceOptions& options, const InputScript& script, std::FILE* json)
         window->SetGamepad(std::move(scripted));
     }
     auto gameplay = std::make_shared<GameplaySystem>();
+    auto sound = std::make_shared<SoundSystem>();
+    auto graphics = std::make_shared<Graphics>();
 
     // Everything the game would seed from the clock takes the given seed.
     std::srand(options.seed);
     InputController::seedOverride = options.seed;
 
     Engine& engine = Engine::Instance();
-    engine.Startup({window, std::make_shared<SoundSystem>(), std::make_shared<Physics>(),
-                    std::make_shared<Graphics>(), gameplay});
-    LevelList::Read("Gameplay/Levels.txt");
-    AssetLists::LoadSounds();
-    TextureRegistry::LoadSpriteList();
-    LoadLevel(options.level, options.screen ? LoadMode::Screen : LoadMode::PlayableLevel);
+    engine.Startup({window, sound, std::make_shared<Physics>(), graphics, gameplay});
+    if (!options.sound) {
+        HoldSilentOutput();
+    }
+    // The loading screen ticks the limiter after each loading frame; the tool never waits.
+    engine.limiter.targetRate = std::numeric_limits<float>::infinity();
+    if (options.start) {
+        engine.LoadFirstLevel();
+    } else {
+        LevelList::Read("Gameplay/Levels.txt");
+        AssetLists::LoadSounds();
+        TextureRegistry::LoadSpriteList();
+        LoadLevel(options.level, options.screen ? LoadMode::Screen : LoadMode::PlayableLevel);
+    }
 
     StateWriter writer(json, options.watch);
-    writer.WriteFrame(0, *engine.CurrentSpace());
+    const auto writeFrame = [&](std::int64_t frame) {
+        Space* space = engine.CurrentSpace();
+        if (options.flow) {
+            writer.WriteFlow(frame, *gameplay, *sound, *graphics, space);
+        }
+        if (space != nullptr) {
+            writer.WriteFrame(frame, *space);
+        }
+    };
+    writeFrame(0);
     std::int64_t frame = 0;
     while (frame < options.frames && engine.running) {
         ++frame;
@@ -108,8 +146,8 @@ int Run(const TraceOptions& options, const InputScript& script, std::FILE* json)
             }
         }
         engine.PresentFrame();
-        if (frame % options.every == 0 && engine.CurrentSpace() != nullptr) {
-            writer.WriteFrame(frame, *engine.CurrentSpace());
+        if (frame % options.every == 0) {
+            writeFrame(frame);
         }
     }
     writer.WriteSummary(frame, StackNames(), gameplay->boostCount);
