@@ -12,6 +12,8 @@ inline constexpr const char* Goal = "winBear";
 inline constexpr const char* BackgroundMusic = "backgroundMusic";
 inline constexpr const char* Gauge = "gauge";
 inline constexpr const char* Fade = "fade";
+// The lose blast: a particle emitter with a sound, under the player at the view's bottom edge.
+inline constexpr const char* Blast = "pParticleBlast";
 // Pictures drawn whatever the camera sees.
 inline constexpr const char* Background = "BG";
 inline constexpr const char* Wordmark = "velmora";
@@ -58,6 +60,8 @@ inline constexpr const char* ResetGame = "resetGame";
 inline constexpr const char* PauseMenu = "pauseMenu";
 // The first playable level, which the main menu's Play opens.
 inline constexpr const char* FirstLevel = "levelSelectGear1";
+// The first two levels show the pause hint.
+inline constexpr const char* SecondLevel = "levelSelectGear2";
 // The final screen, whose objects are never culled.
 inline constexpr const char* FinalScreen = "WinPravineFinal";
 }  // namespace ScreenName

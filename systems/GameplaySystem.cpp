@@ -79,7 +79,9 @@ void GameplaySystem::Update(float dt, Space* space) {
         return;
     }
     if (space->loadMode == LoadMode::PlayableLevel) {
-        RunLevelRules(*this, *space);
+        if (RunLevelRules(*this, *space) == ScreenOutcome::End) {
+            return;
+        }
     } else if (space->loadMode == LoadMode::Screen) {
         RunScreenRules();
     }
