@@ -8,6 +8,7 @@
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
 #include "components/Transform.h"
+#include "systems/LevelRules.h"
 #include "systems/TextureRegistry.h"
 
 // What the graphics system puts on screen, read back from the real framebuffer.
@@ -187,6 +188,26 @@ TEST_F(GraphicsDrawTest, CharactersBeyondAsciiDrawNothingAndTakeNoSpace) {
     renderer.RenderText("AB", 100, 100, 0.5f, glm::vec3(1), 0);
     renderer.RenderText("", 100, 100, 0.5f, glm::vec3(1), 10);
     EXPECT_FALSE(Frame().AnyLit());
+}
+
+TEST_F(GraphicsDrawTest, GaugeShowsOneFillPerBoostSevenAndAQuarterUnitsApart) {
+    WriteSolidPng(content->path / "Textures/gaugeFill.png", Green);
+    TextureRegistry::LoadTexture("Textures/gaugeFill.png", "gaugeFill.png");
+    Space* level = PushLevel(CameraAt(0, 0) + level::Object("gauge", level::Place(0, 0, 12, 3) +
+                                                                         level::Picture("white")));
+    graphics->levelCameraDistance = Far;
+    gameplay->boostCount = 3;
+    glClear(GL_COLOR_BUFFER_BIT);
+    RunLevelRules(*gameplay, *level);
+    const Frame frame;
+    // The gauge sits at x -2, y 3.125; the fills start 12 - 4.1 to its left.
+    const float y = 3.125f;
+    for (const float x : {-9.9f, -2.475f, 4.95f}) {
+        EXPECT_TRUE(Near(PixelAt(frame, x, y), Green)) << "a fill at " << x;
+    }
+    for (const float x : {-6.1875f, 1.2375f, 8.6f}) {
+        EXPECT_TRUE(Near(PixelAt(frame, x, y), Black)) << "no fill at " << x;
+    }
 }
 
 }  // namespace
