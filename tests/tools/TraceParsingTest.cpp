@@ -14,6 +14,7 @@
 #include "components/SoundEmitter.h"
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
+#include "components/TeleporterGear.h"
 #include "components/Transform.h"
 
 namespace {
@@ -167,6 +168,20 @@ TEST(StateWriter, MenuButtonLineShowsItsPicturesTextAndSound) {
               "\"spriteText\":{\"Text\":\"Level \\\"1\\\"\",\"characterLimit\":3},"
               "\"button\":{\"NotSelectedFileName\":\"play\",\"SelectedFileName\":\"playLit\"},"
               "\"soundEmitter\":{\"sound\":null,\"playing\":false}}");
+}
+
+TEST(StateWriter, TeleporterLineShowsTheRunningTeleport) {
+    Space space(LoadMode::PlayableLevel, "level", "");
+    GameObject* gear = space.CreateObject("sender");
+    auto* teleporter = static_cast<TeleporterGear*>(
+        gear->AddComponent(ComponentType::TeleporterGear, std::make_unique<TeleporterGear>()));
+    teleporter->Sander = true;
+    teleporter->active = true;
+    teleporter->timer = 0.25f;
+    EXPECT_EQ(StateWriter::ObjectLine(7, space.name, *gear),
+              "{\"frame\":7,\"space\":\"level\",\"name\":\"sender\",\"alive\":true,"
+              "\"teleporterGear\":{\"Sander\":true,\"active\":true,\"timer\":0.25,"
+              "\"resetTime\":0}}");
 }
 
 }  // namespace

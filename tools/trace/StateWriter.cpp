@@ -18,6 +18,7 @@
 #include "components/SoundEmitter.h"
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
+#include "components/TeleporterGear.h"
 #include "components/Transform.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
@@ -297,6 +298,13 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
         part.Key("sound").OptionalString(SoundName(emitter->sound));
         part.Key("playing").Boolean(IsPlaying(emitter->channelSlot));
         line.Key("soundEmitter").Object(part);
+    }
+    if (const auto* teleporter = object.FindComponent<TeleporterGear>()) {
+        JsonObject part;
+        part.Key("Sander").Boolean(teleporter->Sander).Key("active").Boolean(teleporter->active);
+        part.Key("timer").Number(teleporter->timer);
+        part.Key("resetTime").Number(teleporter->resetTime);
+        line.Key("teleporterGear").Object(part);
     }
     return line.Text();
 }
