@@ -15,6 +15,7 @@
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
 #include "components/Transform.h"
+#include "components/WinController.h"
 
 namespace {
 
@@ -167,6 +168,20 @@ TEST(StateWriter, MenuButtonLineShowsItsPicturesTextAndSound) {
               "\"spriteText\":{\"Text\":\"Level \\\"1\\\"\",\"characterLimit\":3},"
               "\"button\":{\"NotSelectedFileName\":\"play\",\"SelectedFileName\":\"playLit\"},"
               "\"soundEmitter\":{\"sound\":null,\"playing\":false}}");
+}
+
+TEST(StateWriter, GoalLineShowsWhereTheWinLeadsAndTheRecordedDistance) {
+    Space space(LoadMode::PlayableLevel, "level", "");
+    GameObject* goal = space.CreateObject("winBear");
+    auto* win = static_cast<WinController*>(
+        goal->AddComponent(ComponentType::WinController, std::make_unique<WinController>()));
+    win->WinLevel = "levelSelectGear2";
+    win->LoadAsLevel = false;
+    win->cameraDistance = 40.5f;
+    EXPECT_EQ(StateWriter::ObjectLine(1, space.name, *goal),
+              "{\"frame\":1,\"space\":\"level\",\"name\":\"winBear\",\"alive\":true,"
+              "\"winController\":{\"WinLevel\":\"levelSelectGear2\",\"LoadAsLevel\":false,"
+              "\"repeatStart\":false,\"cameraDistance\":40.5}}");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "components/Sprite.h"
 #include "components/SpriteText.h"
 #include "components/Transform.h"
+#include "components/WinController.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/MenuList.h"
@@ -297,6 +298,13 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
         part.Key("sound").OptionalString(SoundName(emitter->sound));
         part.Key("playing").Boolean(IsPlaying(emitter->channelSlot));
         line.Key("soundEmitter").Object(part);
+    }
+    if (const auto* win = object.FindComponent<WinController>()) {
+        JsonObject part;
+        part.Key("WinLevel").String(win->WinLevel).Key("LoadAsLevel").Boolean(win->LoadAsLevel);
+        part.Key("repeatStart").Boolean(win->repeatStart);
+        part.Key("cameraDistance").Number(win->cameraDistance);
+        line.Key("winController").Object(part);
     }
     return line.Text();
 }
