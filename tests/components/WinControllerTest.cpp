@@ -14,6 +14,7 @@
 #include "components/Camera.h"
 #include "components/SoundEmitter.h"
 #include "components/WinController.h"
+#include "support/EngineFixture.h"
 #include "support/LevelFiles.h"
 #include "support/PhysicsLevel.h"
 #include "support/TestSounds.h"
@@ -59,22 +60,25 @@ bool PlaysOn(const SoundEmitter& emitter, audio::ChannelGroup* group) {
            emitter.channelSlot->GetChannelGroup(&on) == audio::Result::Ok && on == group;
 }
 
-class WinControllerTest : public testing::Test {
+class WinControllerTest : public EngineTest {
 protected:
     void SetUp() override {
         ::setenv("ALSOFT_DRIVERS", "null", 0);
         ::setenv("XDG_DATA_HOME", (scratch.path / "home").c_str(), 1);
         inside = std::make_unique<InFolder>(scratch.path);
-        Write("Gameplay/LevelUnlocks.txt", DefaultSave);
+        for (const char* folder : {"Gameplay", "TandrelLevelDesigner/Content"}) {
+            std::filesystem::create_directories(scratch.path / folder);
+        }
+        scratch.Write("Gameplay/LevelUnlocks.txt", DefaultSave);
         std::string list;
         for (const auto& [name, next] : std::vector<std::pair<std::string, std::string>>{
                  {"levelSelectGear1", "levelSelectGear2"},
                  {"levelSelectGear2", "levelSelectGear3"}}) {
-            Write("TandrelLevelDesigner/Content/" + name + ".Level.data",
-                  EditorHeader() + GoalLevel(next) + "}\n");
+            scratch.Write("TandrelLevelDesigner/Content/" + name + ".Level.data",
+                          EditorHeader() + GoalLevel(next) + "}\n");
             list += name + "," + name + "\n";
         }
-        Write("Gameplay/Levels.txt", list);
+        scratch.Write("Gameplay/Levels.txt", list);
         LevelList::Read("Gameplay/Levels.txt");
 
         Engine& engine = Engine::Instance();
@@ -94,16 +98,8 @@ protected:
     }
 
     void TearDown() override {
-        Engine& engine = Engine::Instance();
-        engine.DestroySpaces();
-        engine.Shutdown();
-        engine.running = false;
+        EngineTest::TearDown();
         inside.reset();
-    }
-
-    void Write(const std::string& relative, const std::string& text) const {
-        std::filesystem::create_directories((scratch.path / relative).parent_path());
-        WriteBytes(scratch.path / relative, text);
     }
 
     // One update of the level on top without the window, then the step the frame loop gives
