@@ -16,6 +16,7 @@
 #include "components/SpriteText.h"
 #include "components/TeleporterGear.h"
 #include "components/Transform.h"
+#include "components/WinController.h"
 
 namespace {
 
@@ -182,6 +183,20 @@ TEST(StateWriter, TeleporterLineShowsTheRunningTeleport) {
               "{\"frame\":7,\"space\":\"level\",\"name\":\"sender\",\"alive\":true,"
               "\"teleporterGear\":{\"Sander\":true,\"active\":true,\"timer\":0.25,"
               "\"resetTime\":0}}");
+}
+
+TEST(StateWriter, GoalLineShowsWhereTheWinLeadsAndTheRecordedDistance) {
+    Space space(LoadMode::PlayableLevel, "level", "");
+    GameObject* goal = space.CreateObject("winBear");
+    auto* win = static_cast<WinController*>(
+        goal->AddComponent(ComponentType::WinController, std::make_unique<WinController>()));
+    win->WinLevel = "levelSelectGear2";
+    win->LoadAsLevel = false;
+    win->cameraDistance = 40.5f;
+    EXPECT_EQ(StateWriter::ObjectLine(1, space.name, *goal),
+              "{\"frame\":1,\"space\":\"level\",\"name\":\"winBear\",\"alive\":true,"
+              "\"winController\":{\"WinLevel\":\"levelSelectGear2\",\"LoadAsLevel\":false,"
+              "\"repeatStart\":false,\"cameraDistance\":40.5}}");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "components/SpriteText.h"
 #include "components/TeleporterGear.h"
 #include "components/Transform.h"
+#include "components/WinController.h"
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/MenuList.h"
@@ -305,6 +306,13 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
         part.Key("timer").Number(teleporter->timer);
         part.Key("resetTime").Number(teleporter->resetTime);
         line.Key("teleporterGear").Object(part);
+    }
+    if (const auto* win = object.FindComponent<WinController>()) {
+        JsonObject part;
+        part.Key("WinLevel").String(win->WinLevel).Key("LoadAsLevel").Boolean(win->LoadAsLevel);
+        part.Key("repeatStart").Boolean(win->repeatStart);
+        part.Key("cameraDistance").Number(win->cameraDistance);
+        line.Key("winController").Object(part);
     }
     return line.Text();
 }
