@@ -196,6 +196,24 @@ TEST_F(TraceToolTest, SpaceWhileCarriedLaunchesThePlayer) {
     EXPECT_GT(after[0], before[0]);
 }
 
+// The first two levels as a new player plays them: each replay wins its level, level 1 opens
+// level 2 and unlocks it in the save, level 2 leads back to the main menu.
+TEST_F(TraceToolTest, FirstLevelsAreWonByTheirReplays) {
+    const std::string replays = std::string(VELMORA_CONTENT_FOLDER) + "/Replays/";
+    const TraceRun first = Trace("--frames 600 --watch none --input " + replays +
+                                 "levelSelectGear1.input levelSelectGear1");
+    ASSERT_EQ(first.status, 0) << first.errors;
+    EXPECT_TRUE(Has(first.lines.back(), "\"stack\":[\"levelSelectGear1\",\"levelSelectGear2\"]"))
+        << first.lines.back();
+    EXPECT_TRUE(
+        Has(ReadBytes(folder / "data/Velmora/LevelUnlocks.txt"), "levelSelectGear2\nunlocked 1\n"));
+    const TraceRun second = Trace("--frames 900 --watch none --input " + replays +
+                                  "levelSelectGear2.input levelSelectGear2");
+    ASSERT_EQ(second.status, 0) << second.errors;
+    EXPECT_TRUE(Has(second.lines.back(), "\"stack\":[\"levelSelectGear2\",\"mainMenu\"]"))
+        << second.lines.back();
+}
+
 TEST_F(TraceToolTest, MalformedInputIsRejectedWithItsLineBeforeAnythingRuns) {
     const std::string input = Write("bad.input", "1 key D down\n# fine\n2 key D sideways\n");
     const TraceRun run = Trace("--input " + input + " sample");
