@@ -53,8 +53,12 @@ public:
     bool musicMuted = false;
     // Nonzero while a gamepad is connected; refreshed by every update.
     std::int32_t gamepadPresent = 0;
+    // A restart fades out from this countdown; a lost player is lifted this far, out of every
+    // contact and out of view.
+    static constexpr float LoseCountdownStart = 2.0f;
+    static constexpr float LostPlayerLift = 100000.0f;
     // Counts the restart fade down.
-    float loseCountdown = 2.0f;
+    float loseCountdown = LoseCountdownStart;
     // A restart is fading out.
     bool loseSequenceStarted = false;
     // The gamepad's boost: the latch holds while a boost has fired and its delay runs down.

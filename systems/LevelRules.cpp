@@ -37,9 +37,6 @@ constexpr float FillSpacing = 7.425f;
 constexpr float PausedMusic = 0.2f;
 // R restarts only once the level has faded in this far.
 constexpr float RestartAllowedFade = 0.1f;
-// Far enough above any level that the player is out of every contact and out of view.
-constexpr float LostPlayerLift = 100000.0f;
-constexpr float LoseCountdownStart = 2.0f;
 
 template <typename T>
 T* Part(Space& level, const char* name) {
@@ -125,13 +122,13 @@ ScreenOutcome RunFadeInAndRestartKey(GameplaySystem& gameplay, Graphics& graphic
     }
     if (graphics.fallOff || level.loseRequest) {
         if (auto* player = Part<Transform>(level, ObjectName::Player)) {
-            player->translation.y += LostPlayerLift;
+            player->translation.y += GameplaySystem::LostPlayerLift;
         }
     }
     graphics.fallOff = false;
     level.loseRequest = false;
     gameplay.blastPlayed = false;
-    gameplay.loseCountdown = LoseCountdownStart;
+    gameplay.loseCountdown = GameplaySystem::LoseCountdownStart;
     gameplay.loseSequenceStarted = true;
     return ScreenOutcome::End;
 }
