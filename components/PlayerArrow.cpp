@@ -9,6 +9,7 @@
 #include "components/InputController.h"
 #include "components/Sprite.h"
 #include "components/Transform.h"
+#include "systems/Graphics.h"
 
 void PlayerArrow::OnUpdate(UpdateMessage*) {
     if (owner->space == nullptr) {
@@ -30,7 +31,7 @@ void PlayerArrow::OnUpdate(UpdateMessage*) {
         return;
     }
 
-    const float halfHeight = camera->CameraComponentFarPlane * HalfHeightPerDistance;
+    const float halfHeight = camera->CameraComponentFarPlane * Graphics::ViewHalfHeight;
     const glm::vec3& p = playerPlace->translation;
     const glm::vec3& pScale = playerPlace->scale;
     marker->translation.x = p.x;

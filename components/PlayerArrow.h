@@ -9,8 +9,6 @@ class PlayerArrow : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::PlayerArrow;
 
-    // Half the view's height per unit of camera distance (a 16:9 view).
-    static constexpr float HalfHeightPerDistance = 0.5625f;
     // The marker loses this much of its size per half view height of the player's distance
     // above the view, and keeps at least MinimumScale of it.
     static constexpr float ShrinkPerHalfHeight = 0.3f;
