@@ -425,8 +425,8 @@ def boost_picture():
     return svg(256, 256, (-1, -1, 2, 2), "\n".join(body), defs)
 
 
-def win_bear_picture():
-    """The goal: a brass bear's head with a cog for a medal."""
+def win_bear_picture(blink=False):
+    """The goal: a brass bear's head; blinking, its eyes are closed arcs."""
     defs = radial("fur", [(0, "brassLight"), (0.6, "brass"), (1, "brassDark")])
     body = []
     for ex in (-0.58, 0.58):
@@ -438,8 +438,12 @@ def win_bear_picture():
     body.append(f'<path d="M{pt(0, -0.19)} L{pt(0, -0.3)} M{pt(-0.13, -0.33)} Q{pt(0, -0.42)} {pt(0.13, -0.33)}" '
                 f'fill="none" stroke="{P["pupil"]}" stroke-width="0.04" stroke-linecap="round"/>')
     for ex in (-0.3, 0.3):
-        body.append(circle(ex, 0.22, 0.09, fill=P["pupil"]))
-        body.append(circle(ex + 0.03, 0.25, 0.03, fill=P["white"]))
+        if blink:
+            body.append(f'<path d="M{pt(ex - 0.1, 0.22)} Q{pt(ex, 0.15)} {pt(ex + 0.1, 0.22)}" '
+                        f'fill="none" stroke="{P["pupil"]}" stroke-width="0.05" stroke-linecap="round"/>')
+        else:
+            body.append(circle(ex, 0.22, 0.09, fill=P["pupil"]))
+            body.append(circle(ex + 0.03, 0.25, 0.03, fill=P["white"]))
     return svg(384, 384, (-1, -1, 2, 2), "\n".join(body), defs)
 
 
@@ -1190,6 +1194,7 @@ def pictures():
         "explosiveBox": explosive_box_picture,
         "boost": boost_picture,
         "winBear": win_bear_picture,
+        "winBearBlink": lambda: win_bear_picture(blink=True),
         "background1": lambda: background_picture(1),
         "background2": lambda: background_picture(2),
         "fade": fade_picture,

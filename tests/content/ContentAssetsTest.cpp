@@ -169,6 +169,40 @@ private:
     unsigned char* pixels = nullptr;
 };
 
+TEST_F(ContentAssetsTest, EveryAnimationOfTheLevelsShowsListedPicturesOnly) {
+    std::vector<std::string> listed;
+    for (const std::string& entry : Entries(AssetLists::SpriteList)) {
+        listed.emplace_back(ContentFile::FileNamePart(entry));
+    }
+    const std::string key = "string AnimationList = \"";
+    int animations = 0;
+    for (const auto& level : fs::directory_iterator("TandrelLevelDesigner/Content")) {
+        ContentFile file(level.path().string());
+        std::string line;
+        while (file.ReadLine(line)) {
+            const std::size_t at = line.find(key);
+            if (at == std::string::npos) {
+                continue;
+            }
+            const std::size_t start = at + key.size();
+            const std::string list =
+                "Gameplay/" + line.substr(start, line.find('"', start) - start);
+            ContentFile frames(list);
+            ASSERT_TRUE(frames.IsOpen()) << level.path() << " names " << list;
+            std::string frame;
+            int count = 0;
+            while (frames.ReadLine(frame)) {
+                ++count;
+                EXPECT_NE(std::find(listed.begin(), listed.end(), frame), listed.end())
+                    << list << " line " << count << ": \"" << frame << "\" is no listed picture";
+            }
+            EXPECT_GT(count, 0) << list;
+            ++animations;
+        }
+    }
+    EXPECT_GT(animations, 0);
+}
+
 TEST_F(ContentAssetsTest, GearPicturesHaveTheirTeethWhereTheCollidersHaveThem) {
     const std::vector<GearRow> rows = GearTable();
     ASSERT_GE(rows.size(), 8u);

@@ -153,11 +153,22 @@ Each printed line is one object of the topmost space, in the space's order:
    "movingGearCollider":{...},"inputController":{...},"sprite":{...},"camera":{...},
    "spriteText":{"Text":T,"characterLimit":n},
    "button":{"NotSelectedFileName":S,"SelectedFileName":S},
-   "soundEmitter":{"sound":S,"playing":B}}
+   "soundEmitter":{"sound":S,"playing":B},
+   "teleporterGear":{"Sander","active","timer","resetTime"},
+   "winController":{"WinLevel","LoadAsLevel","repeatStart","cameraDistance"},
+   "bombGear":{"BombActive","TimeToExplode","flashOn","flashTimer","launchBoost"},
+   "collectibleMove":{"collected","up","timer","riseTimer"},
+   "collectibleGlow":{"bright","timer"},
+   "moveComponent":{"nextIndex","MoveTimer","MoveDuration"},
+   "particleEmmiter":{"count","particles","BurstMode","EmitMode","SpiralMode","HollowMode",
+     "MaxParticles","TimeToBurst","EmitRadius","SizeMinimum","SizeMaximum","UseDefaultColor"},
+   "animation":{"current","frame","tickCount","started"}}
 with only the parts the object has. "sprite" holds "Color", "Visible" and "texture", the texture
 registry name of the picture shown (null when it is none of the registry's). "soundEmitter"
 holds the sound table name the emitter is linked to (or null) and whether its channel is
-playing now. Floats read back to the same single-precision value.
+playing now. "particles" is the length of the emitter's particle list; an animation's
+"current" (the frame's index) and "frame" (its texture name) are null before its first step.
+Floats read back to the same single-precision value.
 
 With --flow, each printed frame starts with one line of the game flow's state, whose "sound",
 "graphics" and "loseRequest" sit beside "flow" at the top of the line:
