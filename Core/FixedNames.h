@@ -14,6 +14,8 @@ inline constexpr const char* Gauge = "gauge";
 inline constexpr const char* Fade = "fade";
 // The lose blast: a particle emitter with a sound, under the player at the view's bottom edge.
 inline constexpr const char* Blast = "pParticleBlast";
+// The explosion every bomb gear of a level plays.
+inline constexpr const char* BoomSound = "boomSound";
 // Pictures drawn whatever the camera sees.
 inline constexpr const char* Background = "BG";
 inline constexpr const char* Wordmark = "velmora";

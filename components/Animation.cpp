@@ -1,6 +1,49 @@
 #include "components/Animation.h"
 
-// The frame list is read with the drawing of animations; until then there is nothing to set up.
-void Animation::Initialize() {}
+#include "Core/ContentFile.h"
+#include "Core/GameObject.h"
+#include "components/Sprite.h"
+#include "systems/TextureRegistry.h"
 
-void Animation::Step() {}
+namespace {
+
+constexpr const char* FrameListFolder = "Gameplay/";
+
+}  // namespace
+
+void Animation::Initialize() {
+    // Every line is a frame, an empty one too (it shows no picture), except the nothing after
+    // the file's last line break.
+    ContentFile file(FrameListFolder + AnimationList);
+    std::string line;
+    while (file.ReadLine(line)) {
+        frames.push_back(line);
+    }
+}
+
+void Animation::Step() {
+    if (frames.empty()) {
+        return;
+    }
+    if (!started) {
+        current = 0;
+        started = true;
+    }
+    if (static_cast<float>(tickCount) >= AnimationComponentSpeed) {
+        const bool last = current + 1 == frames.size();
+        if (last && !Loopable) {
+            return;
+        }
+        if (last) {
+            // Round to the first frame and one further; a list of one frame stays on it.
+            current = frames.size() > 1 ? 1 : 0;
+        } else {
+            current += 1;
+        }
+        tickCount = 0;
+    }
+    if (auto* sprite = owner->GetComponent<Sprite>()) {
+        sprite->texture = TextureRegistry::GetTexture(frames[current]);
+    }
+    tickCount += 1;
+}

@@ -13,16 +13,18 @@ class Animation : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::Animation;
 
+    // Reads the frame list, one texture name a line. A missing file leaves the list empty.
     void Initialize() override;
 
     // The per-frame step, run by the draw pass for every object with an animation, drawn or
-    // not: the next texture of the list once this frame's count is reached.
-    // NOTE: not built yet; it changes nothing.
+    // not: each frame of the list stays for AnimationComponentSpeed drawn frames (rounded up).
+    // NOTE: a looping list starts again at its second frame, so a, b, c shows a, b, c, b, c...;
+    // a list that does not loop stays on its last frame. An empty list changes nothing.
     void Step();
 
     // Texture registry names, in file order.
     std::vector<std::string> frames;
-    // Index in frames of the frame shown.
+    // Index in frames of the frame shown; meaningful once started.
     std::size_t current = 0;
     // Start again after the last frame.
     bool Loopable = true;

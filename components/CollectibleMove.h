@@ -4,13 +4,18 @@
 
 #include "Core/Component.h"
 
-// Bobs a pickup up and down, and runs its rise-and-fall when it is collected.
+// Bobs a pickup up and down, two units over two seconds each way, and runs its collection
+// when its gear object receives the engagement message: a short rise, then a fall under
+// gravity while it fades out.
 class CollectibleMove : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::CollectibleMove;
 
     // Takes the address of the owner's position.
     void Initialize() override;
+    // Starts the collection animation.
+    void OnCollision(CollisionMessage* message) override;
+    void OnUpdate(UpdateMessage* message) override;
 
     // Seconds until the next bob starts.
     float timer = 0.0f;

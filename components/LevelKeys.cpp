@@ -38,7 +38,7 @@ namespace {
 // Level files place objects at half the scale the game plays them at.
 constexpr float TranslationScale = 2.0f;
 // Body kinds: breakable by a bomb blast, and any other kind the level names.
-constexpr std::int32_t BreakableBody = 5;
+constexpr std::int32_t BreakableBody = RigidBody::BreakableBody;
 constexpr std::int32_t OtherBody = 0;
 constexpr std::string_view TextureExtension = ".png";
 

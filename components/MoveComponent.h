@@ -8,14 +8,19 @@
 #include "Core/Component.h"
 #include "Core/Easing.h"
 
-// Moves its object around a closed route of waypoints, one eased move per period.
+// Moves its object around a closed route of waypoints, one eased move per period: each move
+// takes MoveDuration and the next starts one frame after it ends, so the object rests a frame
+// at every waypoint. The waypoints are used as the level file gives them; a route without
+// waypoints does nothing.
 class MoveComponent : public Component {
 public:
     static constexpr ComponentType Type = ComponentType::MoveComponent;
 
+    void OnUpdate(UpdateMessage* message) override;
+
     // The waypoints, absolute positions, in file order.
     std::vector<glm::vec3> DestPosition;
-    // Null when the level names no easing.
+    // Null when the level names no easing; the moves are then linear.
     EasingFunction MoveEase = nullptr;
     // Seconds until the next move starts.
     float MoveTimer = 0.0f;

@@ -37,11 +37,16 @@ public:
 
     // The draw pass runs both every frame, in this order, the draw step only while the object
     // is in view (the player's trail always).
-    // NOTE: not built yet; neither changes anything, so emitters draw nothing.
-    // Moves the particles by the flight rule, or by the spiral rule in SpiralMode.
+    // Moves the particles by the flight rule, or by the spiral rule in SpiralMode; a particle
+    // dies when its life is over or its size has shrunk to nothing.
     void Advance(float dt);
-    // The burst and continuous emission, then every live particle drawn.
+    // The burst (once TimeToBurst has run out; nothing is drawn while it waits) or one
+    // continuous emission, then every live particle drawn with its texture's blending.
     void DrawStep(float dt);
+
+    // Appends one particle at the owner's position: a random direction in a burst, a random
+    // colour unless told otherwise, random speed, size and life within the limits.
+    void Emit();
 
     // Stored only.
     bool Sander = false;

@@ -52,8 +52,9 @@ public:
     float orbitRadius = 0.0f;
     // The owner's transform; not owned.
     Transform* transform = nullptr;
-    // 5 marks a body a bomb blast destroys; 8 when the level names no kind.
+    // BreakableBody marks a body a bomb blast destroys; 8 when the level names no kind.
     std::int32_t BodyTypeNum = 8;
+    static constexpr std::int32_t BreakableBody = 5;
     glm::vec3 displacement{0.0f};
     glm::vec3 velocity{0.0f};
     glm::vec3 acceleration{0.0f};

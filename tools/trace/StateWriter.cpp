@@ -10,10 +10,16 @@
 #include "Core/Space.h"
 #include "audio/Channel.h"
 #include "audio/ChannelGroup.h"
+#include "components/Animation.h"
+#include "components/BombGear.h"
 #include "components/Button.h"
 #include "components/Camera.h"
+#include "components/CollectibleGlow.h"
+#include "components/CollectibleMove.h"
 #include "components/InputController.h"
+#include "components/MoveComponent.h"
 #include "components/MovingGearCollider.h"
+#include "components/ParticleEmmiter.h"
 #include "components/RigidBody.h"
 #include "components/SoundEmitter.h"
 #include "components/Sprite.h"
@@ -313,6 +319,61 @@ std::string StateWriter::ObjectLine(std::int64_t frame, const std::string& space
         part.Key("repeatStart").Boolean(win->repeatStart);
         part.Key("cameraDistance").Number(win->cameraDistance);
         line.Key("winController").Object(part);
+    }
+    if (const auto* bomb = object.FindComponent<BombGear>()) {
+        JsonObject part;
+        part.Key("BombActive").Boolean(bomb->BombActive);
+        part.Key("TimeToExplode").Number(bomb->TimeToExplode);
+        part.Key("flashOn").Boolean(bomb->flashOn).Key("flashTimer").Number(bomb->flashTimer);
+        part.Key("launchBoost").Boolean(bomb->launchBoost);
+        line.Key("bombGear").Object(part);
+    }
+    if (const auto* move = object.FindComponent<CollectibleMove>()) {
+        JsonObject part;
+        part.Key("collected").Boolean(move->collected).Key("up").Boolean(move->up);
+        part.Key("timer").Number(move->timer).Key("riseTimer").Number(move->riseTimer);
+        line.Key("collectibleMove").Object(part);
+    }
+    if (const auto* glow = object.FindComponent<CollectibleGlow>()) {
+        JsonObject part;
+        part.Key("bright").Boolean(glow->bright).Key("timer").Number(glow->timer);
+        line.Key("collectibleGlow").Object(part);
+    }
+    if (const auto* mover = object.FindComponent<MoveComponent>()) {
+        JsonObject part;
+        part.Key("nextIndex").Number(std::int64_t{mover->nextIndex});
+        part.Key("MoveTimer").Number(mover->MoveTimer);
+        part.Key("MoveDuration").Number(mover->MoveDuration);
+        line.Key("moveComponent").Object(part);
+    }
+    if (const auto* emitter = object.FindComponent<ParticleEmmiter>()) {
+        JsonObject part;
+        part.Key("count").Number(std::int64_t{emitter->count});
+        part.Key("particles").Number(static_cast<std::int64_t>(emitter->particles.size()));
+        part.Key("BurstMode").Boolean(emitter->BurstMode);
+        part.Key("EmitMode").Boolean(emitter->EmitMode);
+        part.Key("SpiralMode").Boolean(emitter->SpiralMode);
+        part.Key("HollowMode").Boolean(emitter->HollowMode);
+        part.Key("MaxParticles").Number(std::int64_t{emitter->MaxParticles});
+        part.Key("TimeToBurst").Number(emitter->TimeToBurst);
+        part.Key("EmitRadius").Number(emitter->EmitRadius);
+        part.Key("SizeMinimum").Number(emitter->SizeMinimum);
+        part.Key("SizeMaximum").Number(emitter->SizeMaximum);
+        part.Key("UseDefaultColor").Boolean(emitter->UseDefaultColor);
+        line.Key("particleEmmiter").Object(part);
+    }
+    if (const auto* animation = object.FindComponent<Animation>()) {
+        JsonObject part;
+        const bool shown = animation->started && animation->current < animation->frames.size();
+        if (shown) {
+            part.Key("current").Number(static_cast<std::int64_t>(animation->current));
+            part.Key("frame").String(animation->frames[animation->current]);
+        } else {
+            part.Key("current").Null().Key("frame").Null();
+        }
+        part.Key("tickCount").Number(std::int64_t{animation->tickCount});
+        part.Key("started").Boolean(animation->started);
+        line.Key("animation").Object(part);
     }
     return line.Text();
 }
