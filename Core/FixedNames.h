@@ -40,6 +40,12 @@ inline constexpr const char* LevelBears[] = {"levelBear1", "levelBear2", "levelB
 inline constexpr const char* FullScreenCross = "fullscreenCross";
 inline constexpr const char* MuteMusicCross = "muteMusicCross";
 inline constexpr const char* MuteAudioCross = "muteAudioCross";
+// The win screens: the set win jingle and the nine rockets of the firework show, three waves of
+// three.
+inline constexpr const char* WinJingle = "FinalWin";
+inline constexpr const char* Fireworks[] = {"firework1", "firework2", "firework3",
+                                            "firework4", "firework5", "firework6",
+                                            "firework7", "firework8", "firework9"};
 }  // namespace ObjectName
 
 // Levels and screens loaded by name from the level list.
@@ -64,6 +70,14 @@ inline constexpr const char* PauseMenu = "pauseMenu";
 inline constexpr const char* FirstLevel = "levelSelectGear1";
 // The first two levels show the pause hint.
 inline constexpr const char* SecondLevel = "levelSelectGear2";
+// The win screens between the sets of six levels, in the order of the sets, and the first level
+// of each set after the first.
+inline constexpr const char* SetWinScreens[] = {"set1WinPravine", "set2WinPravine",
+                                                "set3WinPravine", "set4WinPravine"};
+inline constexpr const char* SetFirstLevels[] = {"levelSelectGear7", "levelSelectGear13",
+                                                 "levelSelectGear19"};
+// The last level, whose camera turns upwards on its way to the goal.
+inline constexpr const char* LastLevel = "levelSelectGear24";
 // The final screen, whose objects are never culled.
 inline constexpr const char* FinalScreen = "WinPravineFinal";
 }  // namespace ScreenName

@@ -11,6 +11,8 @@
 #include "systems/TextureRegistry.h"
 #include "systems/UserDataFolder.h"
 #include "systems/Window.h"
+#include "systems/screens/FinalScreen.h"
+#include "systems/screens/LastLevelCamera.h"
 #include "systems/screens/ScreenTable.h"
 #include "systems/screens/SplashScreens.h"
 
@@ -73,6 +75,7 @@ void GameplaySystem::Update(float dt, Space* space) {
         optionsMenu.built = false;
     }
     gamepadPresent = GetSystem<Window>()->GetGamepad().IsPresent() ? 1 : 0;
+    updateStep = dt;
     StepGameplayComponents(dt, *space);
     // A component that opened another level has ended this space's frame.
     if (Engine::Instance().CurrentSpace() != space) {
@@ -130,8 +133,17 @@ void GameplaySystem::RunScreenRules() {
 
 void GameplaySystem::RunTail(Space& space) {
     RunSplashRules(*this, space);
-    // NOTE: the last level's camera rules and the final screen's rules come with the win
-    // screens; nothing runs for them yet.
+    // The splash rules may have opened another screen: the rest runs on the one on top now.
+    Space* top = Engine::Instance().CurrentSpace();
+    if (top == nullptr) {
+        return;
+    }
+    if (top->name == ScreenName::LastLevel) {
+        RunLastLevelCamera(*top);
+    }
+    if (top->name == ScreenName::FinalScreen) {
+        RunFinalScreen(*this, *top);
+    }
 }
 
 void GameplaySystem::OpenScreen(const std::string& name, bool asLevel) {

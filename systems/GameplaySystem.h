@@ -106,6 +106,8 @@ public:
     float showCountdown = 40.0f;
     bool winJinglePlayed = false;
     bool finalMusicStarted = false;
+    // The time step of the update in progress, for the rules that move things by time.
+    float updateStep = 0.016f;
     UnlockSave save;
     // Play on the main menu rolls "velmo" away, then opens the first level.
     GameObject* playObject = nullptr;

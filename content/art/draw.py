@@ -1135,6 +1135,96 @@ OPTION_BUTTONS = [("fullscreenToggle", "fullscreenToggleUnchecked", "FULL SCREEN
 VERTICAL_HINT = [("keys", ["W", "S"], "MOVE"), ("keys", ["ENTER"], "CHOOSE"), ("keys", ["ESC"], "BACK")]
 
 
+# The win screens. A set's screen stands 32 above the plane: its backdrop spans 64 by 36 world
+# units (scale 32, 18) and its title 40 by 8 (scale 20, 4) at the top of the view.
+def night_sky(box, seed, stars, star_radius, cell=(64, 36)):
+    """A night over the workshop: black above, smoke and faint gears below (laid out cell by
+    cell, so that every view of a large sky has some), and stars."""
+    x0, y0, w, h = box
+    defs = linear("night", [(0, "soot"), (0.45, "night"), (1, "ink")], 0, 0, 0, 1)
+    body = [f'<rect x="{fmt(x0)}" y="{fmt(y0)}" width="{fmt(w)}" height="{fmt(h)}" fill="url(#night)"/>']
+    cw, ch = cell
+    columns, rows = max(1, round(w / cw)), max(1, round(h * 0.45 / ch))
+    for i in range(columns):
+        for j in range(rows):
+            tile = (x0 + i * w / columns, y0 + j * h * 0.45 / rows, w / columns, h * 0.45 / rows)
+            body += scattered_gears(seed + 17 * (i * rows + j), 5, P["copper"], tile)
+    state = seed * 7 + 3
+    for _ in range(stars):
+        state = (state * 1103515245 + 12345) % 2147483648
+        sx = x0 + w * state / 2147483648
+        state = (state * 1103515245 + 12345) % 2147483648
+        sy = y0 + h * (0.4 + 0.6 * state / 2147483648)
+        r = star_radius * (1 + state % 3)
+        body.append(circle(sx, sy, r, P["goldLight"] if state % 5 == 0 else P["bone"],
+                           extra=f'opacity="{fmt(0.35 + 0.15 * (state % 4))}"'))
+    return defs, body
+
+
+def win_backdrop_picture():
+    defs, body = night_sky(FULL_VIEW, 53, 50, 0.05, (32, 18))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs)
+
+
+def set_win_title_picture(number, next_level):
+    """A set's win: its title, and Space for the next level (the show leads there by itself)."""
+    box = (-20, -4, 40, 8)
+    body = [heading(0, 1.0, 3.0, f"SET {number} IS WON", 0.3)]
+    body += keys_line(-13.2, -2.6, ["SPACE"], f"ON TO LEVEL {next_level}", 0.9)
+    body.append(text(13.5, -2.9, 0.8, "or watch the show to its end", P["copperLight"],
+                     anchor="end", weight="normal"))
+    return svg(2048, 410, box, "\n".join(body))
+
+
+def bears_won_title_picture():
+    """After the secret bear levels: no set follows, so the way back is the main menu."""
+    box = (-20, -4, 40, 8)
+    body = [heading(0, 1.0, 2.2, "THE SECRET BEARS ARE WON", 0.15)]
+    body += keys_line(-15.5, -2.6, ["ENTER", "ESC"], "MAIN MENU", 0.9)
+    body += pad_line(4.0, -2.6, ["A", "B"], "MAIN MENU", 0.9)
+    return svg(2048, 410, box, "\n".join(body))
+
+
+# The final screen's ride: the camera (30 above the plane, a view of 60 by 34 world units)
+# starts at (140, 10), climbs at x 150 to y 100, crosses to x 400 and sinks to y -150. One sky
+# spans the whole ride: 330 by 294 world units (scale 165, 147) centred on (270, -25).
+FINAL_SKY = (-165, -147, 330, 294)
+
+
+def final_sky_picture():
+    defs, body = night_sky(FINAL_SKY, 71, 500, 0.12, (60, 34))
+    return svg(2048, 1824, FINAL_SKY, "\n".join(body), defs)
+
+
+def final_title_picture():
+    """Where the ride starts: 40 by 10 world units (scale 20, 5)."""
+    box = (-20, -5, 40, 10)
+    body = [heading(0, 1.2, 3.2, "EVERY LEVEL IS WON", 0.3),
+            text(0, -2.6, 1.2, "Thank you for playing Velmora.", P["bone"], weight="normal")]
+    return svg(2048, 512, box, "\n".join(body))
+
+
+def final_bears_picture():
+    """Along the top of the ride: the four secret bears, 48 by 12 world units (scale 24, 6)."""
+    box = (-24, -6, 48, 12)
+    body = [heading(0, 3.6, 2.0, "FOUR SECRET BEARS ARE FREE", 0.2)]
+    for k, kind in enumerate(BEARS):
+        body.append(embed(bear_button_picture(kind, False), -10.5 + 7 * k, -0.6, 5.6, 5.6, f"b{k}"))
+    body.append(text(0, -5.0, 1.0, "They wait for you in the level selection.", P["copperLight"],
+                     weight="normal"))
+    return svg(2048, 512, box, "\n".join(body))
+
+
+def final_end_picture():
+    """Where the ride ends: 40 by 12 world units (scale 20, 6), with the way back."""
+    box = (-20, -6, 40, 12)
+    body = [heading(0, 2.0, 3.6, "THE END", 0.5)]
+    body += keys_line(-17.5, -2.4, ["SPACE", "ENTER", "ESC"], "MAIN MENU", 0.9)
+    body += pad_line(6.5, -2.4, ["A", "B"], "MAIN MENU", 0.9)
+    body += keys_line(-6.0, -4.8, ["R"], "RIDE AGAIN", 0.9)
+    return svg(2048, 614, box, "\n".join(body))
+
+
 def screen_pictures():
     table = {
         "splashStudio": splash_picture,
@@ -1160,7 +1250,15 @@ def screen_pictures():
         "creditsBackground": credits_background_picture,
         "quitPauseKeyboard": lambda: quit_pause_picture(False),
         "quitPauseGamepad": lambda: quit_pause_picture(True),
+        "winBackdrop": win_backdrop_picture,
+        "bearsWonTitle": bears_won_title_picture,
+        "finalSky": final_sky_picture,
+        "finalTitle": final_title_picture,
+        "finalBears": final_bears_picture,
+        "finalEnd": final_end_picture,
     }
+    for number in (1, 2, 3):
+        table[f"setWinTitle{number}"] = lambda n=number: set_win_title_picture(n, 6 * n + 1)
     for kind, role in CREDITS:
         table["credit" + role.title()] = lambda k=kind, r=role: credit_picture(k, r)
     for number in range(1, 25):

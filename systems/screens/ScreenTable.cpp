@@ -6,12 +6,11 @@
 #include "systems/screens/LoadingScreen.h"
 #include "systems/screens/MainMenu.h"
 #include "systems/screens/MenuScreens.h"
+#include "systems/screens/SetWinScreens.h"
 #include "systems/screens/SplashScreens.h"
 
 namespace {
 
-// NOTE: the set win screens' rules come with the win screens; until then those screens run
-// only the rules under every space.
 constexpr ScreenRule Rules[] = {
     {ScreenName::Loading, RunLoadingScreen},
     {ScreenName::MainMenu, RunMainMenu},
@@ -25,6 +24,10 @@ constexpr ScreenRule Rules[] = {
     {ScreenName::LeaveLevel, RunLeaveLevelConfirmation},
     {ScreenName::ResetGame, RunResetConfirmation},
     {ScreenName::PauseMenu, RunPauseMenu},
+    {ScreenName::SetWinScreens[0], RunSetWinScreen},
+    {ScreenName::SetWinScreens[1], RunSetWinScreen},
+    {ScreenName::SetWinScreens[2], RunSetWinScreen},
+    {ScreenName::SetWinScreens[3], RunSetWinScreen},
 };
 
 }  // namespace
