@@ -10,6 +10,7 @@
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/SoundSystem.h"
+#include "systems/screens/SetWinScreens.h"
 
 namespace {
 
@@ -27,8 +28,12 @@ void WinController::OnCameraArrived(Message* message) {
     if (!VELMORA_ASSERT(!WinLevel.empty())) {
         return;
     }
+    // A set's last level opens its win screen, which is no entry of the save: the win counts
+    // as reaching the next set's first level, so that winning it again unlocks nothing more.
+    const char* setLevel = LevelAfterSetWinScreen(WinLevel);
+    const std::string entry = setLevel != nullptr ? setLevel : WinLevel;
     if (auto gameplay = TryGetSystem<GameplaySystem>();
-        gameplay && !gameplay->save.IsUnlocked(WinLevel)) {
+        gameplay && !gameplay->save.IsUnlocked(entry)) {
         gameplay->save.Rewrite(false, false);
     }
     // Opening a screen already on the stack takes this controller's space off it, so nothing

@@ -17,25 +17,23 @@ namespace {
 
 constexpr float MusicOn = 1.0f;
 
-// The first level of the set after this screen's, or null after the last set.
-const char* NextSetOf(const Space& screen) {
-    for (std::size_t set = 0; set < std::size(ScreenName::SetWinScreens); ++set) {
-        if (screen.name == ScreenName::SetWinScreens[set]) {
-            return set < std::size(ScreenName::SetFirstLevels) ? ScreenName::SetFirstLevels[set]
-                                                               : nullptr;
-        }
-    }
-    return nullptr;
-}
-
 void OpenNextSet(GameplaySystem& gameplay, const Space& screen) {
     ResetFireworks(gameplay);
-    if (const char* next = NextSetOf(screen)) {
+    if (const char* next = LevelAfterSetWinScreen(screen.name)) {
         GameplaySystem::OpenScreen(next, true);
     }
 }
 
 }  // namespace
+
+const char* LevelAfterSetWinScreen(std::string_view screen) {
+    for (std::size_t set = 0; set < std::size(ScreenName::SetFirstLevels); ++set) {
+        if (screen == ScreenName::SetWinScreens[set]) {
+            return ScreenName::SetFirstLevels[set];
+        }
+    }
+    return nullptr;
+}
 
 ScreenOutcome RunSetWinScreen(GameplaySystem& gameplay, Space& screen) {
     const auto window = GetSystem<Window>();
@@ -45,7 +43,8 @@ ScreenOutcome RunSetWinScreen(GameplaySystem& gameplay, Space& screen) {
     }
     // NOTE: nothing else leaves the last set's screen, so it offers the way the final screen
     // offers, on the keys that do nothing on the other set screens.
-    if (NextSetOf(screen) == nullptr && window->AnyTriggered({GLFW_KEY_ENTER, GLFW_KEY_ESCAPE})) {
+    if (LevelAfterSetWinScreen(screen.name) == nullptr &&
+        window->AnyTriggered({GLFW_KEY_ENTER, GLFW_KEY_ESCAPE})) {
         ResetFireworks(gameplay);
         GetSystem<SoundSystem>()->SetGroupVolume(SoundGroup::Music, MusicOn);
         GameplaySystem::OpenScreen(ScreenName::MainMenu);

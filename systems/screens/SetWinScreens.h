@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "systems/screens/ScreenTable.h"
 
 // "set1WinPravine" to "set4WinPravine", the win screens between the sets of six levels: the win
@@ -10,3 +12,8 @@
 // or Escape leads back to the main menu with the music at full volume. End means a screen was
 // opened, or Space or the end of the show came.
 ScreenOutcome RunSetWinScreen(GameplaySystem& gameplay, Space& screen);
+
+// The first level of the set a set win screen leads to; null for the last set's screen and for
+// any other name. A win that opens a set win screen is recorded in the save under this level,
+// since the screens themselves are no entries of the save.
+const char* LevelAfterSetWinScreen(std::string_view screen);

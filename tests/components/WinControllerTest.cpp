@@ -195,4 +195,30 @@ TEST_F(WinControllerTest, WinningTowardsAnUnlockedLevelLeavesTheSaveAloneAndStil
     EXPECT_EQ(std::filesystem::last_write_time(gameplay->save.SavePath()), written);
 }
 
+TEST_F(WinControllerTest, ASetsLastLevelCountsAsReachingTheNextSetSoReplaysUnlockNothing) {
+    scratch.Write("TandrelLevelDesigner/Content/set1WinPravine.Level.data",
+                  EditorHeader() + Object("FinalWin", Place(0, 0)) + "}\n");
+    scratch.Write("Gameplay/Levels.txt",
+                  "levelSelectGear1,levelSelectGear1\n"
+                  "set1WinPravine,set1WinPravine\n");
+    LevelList::Read("Gameplay/Levels.txt");
+    const std::string firstWin =
+        "levelSelectGear1\nunlocked 1\nlevelSelectGear7\nunlocked 0\n"
+        "levelSelectGear8\nunlocked 0\n";
+    const std::string afterFirstWin =
+        "levelSelectGear1\nunlocked 1\nlevelSelectGear7\nunlocked "
+        "1\nlevelSelectGear8\nunlocked 0\n";
+    WriteBytes(gameplay->save.SavePath(), firstWin);
+    for (int win = 0; win < 2; ++win) {
+        LoadLevel("levelSelectGear1", LoadMode::PlayableLevel);
+        auto& goal = Get<WinController>(Top(), "winBear");
+        goal.WinLevel = "set1WinPravine";
+        goal.LoadAsLevel = false;
+        Message arrived;
+        goal.OnCameraArrived(&arrived);
+        EXPECT_EQ(Top().name, "set1WinPravine");
+        EXPECT_EQ(Save(), afterFirstWin) << "win " << win;
+    }
+}
+
 }  // namespace
