@@ -86,7 +86,7 @@ void Graphics::Initialize() {
 void Graphics::HookIntoEngine() {
     EngineHooks& hooks = Engine::Instance().hooks;
     hooks.clearFrame = [] {
-        if (TryGetSystem<Graphics>() != nullptr) {
+        if (const auto graphics = TryGetSystem<Graphics>(); graphics && graphics->spriteRenderer) {
             ClearFrame();
         }
     };
@@ -172,8 +172,10 @@ void Graphics::FinishDrawing() {
     if (currentCamera != nullptr) {
         currentCamera->Update();
     }
-    glFlush();
-    glFinish();
+    if (spriteRenderer) {
+        glFlush();
+        glFinish();
+    }
 }
 
 void Graphics::FollowCameraOf(Space& space) {

@@ -46,7 +46,10 @@ public:
                     float rotation, const glm::vec4& color, float flip);
 
     // Sets the engine's hooks: the frame's clear and finish steps, and the camera that level
-    // loading follows on a return to a space. Shutdown clears them.
+    // loading follows on a return to a space. Shutdown clears them. Hooked without Initialize
+    // (a run without a display), every rule of the draw pass runs and nothing is drawn: the
+    // particles, animations and both camera steps a frame, the camera behaviour with its
+    // fall-off and lose request.
     void HookIntoEngine();
 
     // The frame's first step: both buffers cleared, the clear colour set to opaque black.

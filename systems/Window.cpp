@@ -154,6 +154,11 @@ void Window::BindGamepadButtons() {
 }
 
 void Window::Update(float, Space*) {
+    // A window never opened (a run without a display) has no events: its keys come from
+    // OnKey alone.
+    if (handle == nullptr) {
+        return;
+    }
     glfwPollEvents();
     if (focusLost) {
         WaitForFocus();

@@ -79,6 +79,8 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& arguments,
             options.flow = true;
         } else if (argument == "--visible") {
             options.visible = true;
+        } else if (argument == "--headless") {
+            options.headless = true;
         } else if (argument == "--sound") {
             options.sound = true;
         } else if (argument.starts_with("-") && argument.size() > 1) {
@@ -142,6 +144,11 @@ Options:
   --screenshot F:FILE  writes the frame drawn at frame F as a PNG picture (repeatable)
   --screen             load LEVEL as a screen instead of a playable level
   --visible            show the window (it is hidden otherwise)
+  --headless           no window, no drawing and no sound output, and no picture or sound
+                       loaded: every rule that decides the outcome runs as in a drawn run
+                       (the physics, the game flow, the draw pass's particles, animations and
+                       camera steps), so objects move exactly as drawn; pictures and sounds
+                       print as null and texts keep their level text. --screenshot is ignored
   --sound              play sound on the default output (otherwise a silent output takes it,
                        held still, so that a started sound plays until the game stops it or
                        its channel is taken; with --sound a sound ends in real time and

@@ -29,6 +29,8 @@ struct TraceOptions {
     // Print the game flow's line before each frame's object lines.
     bool flow = false;
     bool visible = false;
+    // No window, drawing or sound output; the outcome is the drawn run's.
+    bool headless = false;
     bool sound = false;
     bool help = false;
 };
