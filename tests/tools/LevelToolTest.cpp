@@ -18,6 +18,7 @@
 #include "components/GearCollider.h"
 #include "components/Transform.h"
 #include "support/LevelFiles.h"
+#include "support/ProgramRun.h"
 
 // velmora-level between compact sources and the editor's files, on the game's own templates.
 namespace {
@@ -94,21 +95,9 @@ std::string Differences(const std::vector<ObjectEntry>& a, const std::vector<Obj
     return out.str();
 }
 
-struct ProgramRun {
-    int status = -1;
-    std::string output;
-};
-
-ProgramRun RunProgram(const std::string& command) {
-    ProgramRun run;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) {
-        run.output.append(buffer, read);
-    }
-    const int wait = ::pclose(pipe);
-    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-    return run;
+// What the program writes to both of its outputs.
+ProgramRun RunWithErrors(const std::string& command) {
+    return RunProgram(command + " 2>&1");
 }
 
 // A content folder like the game's, whose only level file is the one given.
@@ -141,9 +130,9 @@ TEST(LevelToolTest, CompiledSampleLoadsAndPlaysAsTheEditorsOriginal) {
     // Frame for frame, with the sample's replayed input.
     const std::string trace = std::string(VELMORA_TRACE_PROGRAM) + " --frames 240 --input " +
                               VELMORA_CONTENT_FOLDER + "/Replays/Sample.input --content ";
-    const ProgramRun before = RunProgram(
+    const ProgramRun before = RunWithErrors(
         trace + ContentWith(scratch, "original", original).string() + " sample 2>/dev/null");
-    const ProgramRun after = RunProgram(
+    const ProgramRun after = RunWithErrors(
         trace + ContentWith(scratch, "compiled", compiled).string() + " sample 2>/dev/null");
     ASSERT_EQ(before.status, 0) << before.output;
     ASSERT_EQ(after.status, 0) << after.output;
@@ -244,9 +233,9 @@ TEST(LevelToolTest, BadInputIsNamedByFileLineAndKey) {
         },
         LevelSourceError);
 
-    const ProgramRun run = RunProgram(std::string(VELMORA_LEVEL_PROGRAM) + " compile " +
-                                      scratch.Write("bad.toml", "[[object]]\nname = 5\n") + " " +
-                                      (scratch.path / "out.Level.data").string());
+    const ProgramRun run = RunWithErrors(std::string(VELMORA_LEVEL_PROGRAM) + " compile " +
+                                         scratch.Write("bad.toml", "[[object]]\nname = 5\n") + " " +
+                                         (scratch.path / "out.Level.data").string());
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.output, testing::HasSubstr("bad.toml:2: object 1.name: a text"));
 }

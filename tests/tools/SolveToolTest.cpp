@@ -14,6 +14,7 @@
 #include "LevelFingerprint.h"
 #include "support/LevelFiles.h"
 #include "support/PhysicsLevel.h"
+#include "support/ProgramRun.h"
 #include "support/ScratchFolder.h"
 
 // velmora-solve as a level maker runs it, and the stored replays of the shipped levels played
@@ -21,23 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ProgramRun {
-    int status = -1;
-    std::string output;
-};
-
-ProgramRun Program(const std::string& command) {
-    ProgramRun run;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) {
-        run.output.append(buffer, read);
-    }
-    const int wait = ::pclose(pipe);
-    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-    return run;
-}
 
 std::string Text(const fs::path& file) {
     std::ifstream in(file);
@@ -77,8 +61,9 @@ protected:
     }
 
     ProgramRun Solve(const fs::path& content, const std::string& arguments) const {
-        return Program("XDG_DATA_HOME=" + (folder / "data").string() + " " + VELMORA_SOLVE_PROGRAM +
-                       " --content " + content.string() + " " + arguments + " 2>/dev/null");
+        return RunProgram("XDG_DATA_HOME=" + (folder / "data").string() + " " +
+                          VELMORA_SOLVE_PROGRAM + " --content " + content.string() + " " +
+                          arguments + " 2>/dev/null");
     }
 
     // The replay played back drawn to a little past the frame its header gives for the win;
@@ -86,11 +71,11 @@ protected:
     ProgramRun Replay(const fs::path& content, const std::string& level) const {
         const fs::path replay = content / "Replays" / (level + ".input");
         const std::string frames = HeaderValue(Text(replay), "frames to win");
-        return Program("XDG_DATA_HOME=" + (folder / "data").string() + " " + VELMORA_TRACE_PROGRAM +
-                       " --content " + content.string() + " --frames " +
-                       std::to_string(std::stoll(frames.empty() ? "3600" : frames) + 5) +
-                       " --watch none --input " + replay.string() + " " + level +
-                       " 2>/dev/null | tail -n 1");
+        return RunProgram("XDG_DATA_HOME=" + (folder / "data").string() + " " +
+                          VELMORA_TRACE_PROGRAM + " --content " + content.string() + " --frames " +
+                          std::to_string(std::stoll(frames.empty() ? "3600" : frames) + 5) +
+                          " --watch none --input " + replay.string() + " " + level +
+                          " 2>/dev/null | tail -n 1");
     }
 
     ScratchFolder scratch;
