@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LevelFiles.h"
+#include "support/ProgramRun.h"
 #include "support/ScratchFolder.h"
 
 // velmora-trace run on the sample level of the game's content folder, as a level maker runs it.
@@ -40,14 +41,10 @@ protected:
         const std::string command = "XDG_DATA_HOME=" + (folder / "data").string() + " " +
                                     VELMORA_TRACE_PROGRAM + " " + arguments + " 2>" +
                                     errors.string();
+        const ProgramRun program = RunProgram(command);
         TraceRun run;
-        std::FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t read; (read = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) {
-            run.output.append(buffer, read);
-        }
-        const int wait = ::pclose(pipe);
-        run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        run.status = program.status;
+        run.output = program.output;
         std::istringstream lines(run.output);
         for (std::string line; std::getline(lines, line);) {
             run.lines.push_back(line);
