@@ -251,10 +251,10 @@ TEST(LintToolTest, NamesTheFileAndLineOfOneFaultOfEachKind) {
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> lines = Lines(run.output);
     for (const auto& [where, what] : expected) {
-        EXPECT_TRUE(
-            std::any_of(lines.begin(), lines.end(),
-                        [&](const std::string& line) { return line.starts_with(where + what); }))
-            << "no finding " << where << what << " in\n"
+        const std::string finding = where + what;
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [&](const std::string& line) { return line.starts_with(finding); }))
+            << "no finding " << finding << " in\n"
             << run.output;
     }
     EXPECT_EQ(lines.size(), expected.size()) << run.output;
