@@ -386,7 +386,7 @@ void ContentLint::CheckSave() {
         }
     }
 
-    // The level selection's buttons, in the order of its menu list, by their identity.
+    // The level selection's buttons (those its menu list names), by their identity.
     const ScannedLevel* select = LevelNamed(ScreenName::LevelSelect);
     std::map<std::string, std::int64_t> buttons;
     if (select != nullptr) {
@@ -411,7 +411,7 @@ void ContentLint::CheckSave() {
         if (LevelList::Entries().count(name) == 0) {
             findings.Error(shown, number,
                            "entry " + Quoted(name) + " is not a level of " + levelList +
-                               ": choosing it opens an empty level");
+                               ": opening it opens an empty level");
         }
         if (select != nullptr && buttons.count(name) == 0) {
             findings.Error(shown, number,
