@@ -1,5 +1,6 @@
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,10 @@ const PadLayout CommonLinuxPad{
     7,
     ScriptedGamepad::DatabaseEntry{{0, 1, 3, 4, 2, 5},
                                    {0, 1, 3, 2, 4, 5, 8, 9, 10, 11, 12, -1, -1, -1, -1}}};
+
+void PrintTo(const PadLayout& layout, std::ostream* out) {
+    *out << layout.name;
+}
 
 class GamepadLayoutTest : public GamepadBoostTest, public testing::WithParamInterface<PadLayout> {
 protected:
