@@ -14,6 +14,8 @@ namespace {
 
 const LevelKeyTable* installedKeys = nullptr;
 
+constexpr std::string_view NameKey = "string Name = ";
+
 // The installed tables, or none: a program that forgot to install them is told so, and reads
 // names without components.
 const LevelKeyTable& Keys() {
@@ -21,18 +23,26 @@ const LevelKeyTable& Keys() {
     return VELMORA_ASSERT(installedKeys != nullptr) ? *installedKeys : None;
 }
 
-// Handles one line after the header. True when the line closes the level.
-bool HandleLine(const LevelKeyTable& keys, LevelReadState& state, std::string_view line,
-                std::vector<LevelRecord>& records) {
+// What handling one line came to.
+struct LineOutcome {
+    LevelLineUse use;
+    std::string_view key;
+    // The line closes the level.
+    bool closesLevel = false;
+};
+
+// Handles one line after the header.
+LineOutcome HandleLine(const LevelKeyTable& keys, LevelReadState& state, std::string_view line,
+                       std::vector<LevelRecord>& records) {
     // A line with a brace is only a brace, even when the brace stands in a string value.
     if (LevelLine::Contains(line, "{")) {
         ++state.depth;
-        return false;
+        return {LevelLineUse::Brace, {}};
     }
     if (LevelLine::Contains(line, "}")) {
         --state.depth;
         if (state.depth == -1) {
-            return true;
+            return {LevelLineUse::Brace, {}, true};
         }
         if (state.depth == 0) {
             records.push_back(std::move(state.object));
@@ -41,27 +51,27 @@ bool HandleLine(const LevelKeyTable& keys, LevelReadState& state, std::string_vi
             state.object.components.emplace_back(state.type, std::move(state.component));
             state.type = ComponentType::None;
         }
-        return false;
+        return {LevelLineUse::Brace, {}};
     }
-    if (LevelLine::Contains(line, "string Name = ")) {
+    if (LevelLine::Contains(line, NameKey)) {
         state.object.name = LevelLine::QuotedText(line);
-        return false;
+        return {LevelLineUse::Name, NameKey};
     }
     for (const LevelSection& section : keys.sections) {
         if (LevelLine::Contains(line, section.key)) {
             // A header that comes before the open section is closed replaces that section.
             state.component = section.make();
             state.type = section.type;
-            return false;
+            return {LevelLineUse::Section, section.key};
         }
     }
     for (const LevelField& field : keys.fields) {
         if (LevelLine::Contains(line, field.key)) {
             field.apply(state, line);
-            return false;
+            return {LevelLineUse::Field, field.key};
         }
     }
-    return false;
+    return {LevelLineUse::Ignored, {}};
 }
 
 void ReportLine(std::int64_t lineNumber) {
@@ -75,6 +85,11 @@ void LevelReader::UseKeys(const LevelKeyTable* keys) {
 }
 
 ReadStatus LevelReader::Read(std::string_view path, std::vector<LevelRecord>& records) {
+    return Read(path, records, nullptr);
+}
+
+ReadStatus LevelReader::Read(std::string_view path, std::vector<LevelRecord>& records,
+                             const LevelLineWatcher& watcher) {
     ContentFile file(path);
     if (!file.IsOpen()) {
         return ReadStatus::CannotOpen;
@@ -93,7 +108,11 @@ ReadStatus LevelReader::Read(std::string_view path, std::vector<LevelRecord>& re
     try {
         while (file.ReadLine(line)) {
             ++lineNumber;
-            if (HandleLine(keys, state, line, records)) {
+            const LineOutcome outcome = HandleLine(keys, state, line, records);
+            if (watcher) {
+                watcher({lineNumber, line, outcome.use, outcome.key, state, records});
+            }
+            if (outcome.closesLevel) {
                 return ReadStatus::Complete;
             }
         }

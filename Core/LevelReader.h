@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -71,6 +72,25 @@ struct LevelKeyTable {
     std::span<const ComponentType> initializeOrder;
 };
 
+// What the reader made of one line after the header.
+enum class LevelLineUse { Brace, Name, Section, Field, Ignored };
+
+// One line after the header, as the reader has just handled it. `key` is the key the line
+// matched (the name's, a section's or a field's), empty for braces and ignored lines; `state` is
+// the reader's state after the line, and `records` holds the objects closed so far. Valid only
+// during the call.
+struct LevelLineEvent {
+    std::int64_t number;
+    std::string_view text;
+    LevelLineUse use;
+    std::string_view key;
+    const LevelReadState& state;
+    const std::vector<LevelRecord>& records;
+};
+
+// Told about each line after the header; a tool that names a file's lines watches the reader.
+using LevelLineWatcher = std::function<void(const LevelLineEvent& event)>;
+
 // Reads the level editor's files and builds their objects. The reader never tokenises a line:
 // it tests the line for a fixed series of keys, in a fixed order, and the first key found
 // decides what the line does, wherever it stands in the line. It needs no OpenGL context and no
@@ -88,6 +108,10 @@ public:
     // file or a line that could not be handled. The last two print "Error in file at line: "
     // and the number of the last line read on standard output.
     static ReadStatus Read(std::string_view path, std::vector<LevelRecord>& records);
+    // The same read, telling the watcher about every line after the header once it is handled.
+    // A line that cannot be handled is not told.
+    static ReadStatus Read(std::string_view path, std::vector<LevelRecord>& records,
+                           const LevelLineWatcher& watcher);
 
     // Reads the space's level file, whatever the status, and makes every record an object of
     // the space: entered in the name index unless the name is taken, its components attached

@@ -52,6 +52,12 @@ PALETTE = {
     "boltDark": "#3c6a0c",
     "bone": "#fbf6ec",
     "boneShade": "#c9c2b4",
+    # The skies of the later backdrops: a night blue, a dusk violet and its haze, and honey.
+    "midnight": "#10142a",
+    "dusk": "#2a2140",
+    "duskHaze": "#5a2f3a",
+    "honey": "#e39b2b",
+    "honeyDark": "#4a2c0c",
     "pupil": "#1a120c",
     "black": "#000000",
     "white": "#ffffff",
@@ -476,9 +482,7 @@ def background_picture(variant):
     box = (-16, -9, 32, 18)
     top, bottom, tint = (("smoke", "ink", P["copper"]) if variant == 1 else ("steelDark", "ink", P["steel"]))
     defs = linear("sky", [(0, bottom), (1, top)], 0, 0, 0, 1)
-    defs += ('<radialGradient id="vignette" cx="0.5" cy="0.5" r="0.7">'
-             f'<stop offset="0.5" stop-color="{P["black"]}" stop-opacity="0"/>'
-             f'<stop offset="1" stop-color="{P["black"]}" stop-opacity="0.75"/></radialGradient>')
+    defs += vignette(0.75)
     body = [f'<rect x="-16" y="-9" width="32" height="18" fill="url(#sky)"/>']
     body += scattered_gears(7 if variant == 1 else 31, 14, tint, box)
     if variant == 2:
@@ -487,6 +491,323 @@ def background_picture(variant):
             body.append(f'<rect x="-16" y="{fmt(y)}" width="32" height="0.35" fill="{P["steel"]}" opacity="0.08"/>')
     body.append(f'<rect x="-16" y="-9" width="32" height="18" fill="url(#vignette)"/>')
     return svg(1920, 1080, box, "\n".join(body), defs)
+
+
+# The backdrops of set 3, set 4 and the secret bear levels: full-view pictures like the first
+# two, each with its own light. Their detail stays faint and dark so that the gears in front
+# read first.
+
+
+def sequence(seed):
+    """A fixed pseudo-random sequence in 0..1: a picture comes out the same on every build."""
+    state = seed
+
+    def rnd():
+        nonlocal state
+        state = (state * 1103515245 + 12345) % 2147483648
+        return state / 2147483648
+
+    return rnd
+
+
+def blur(fid, deviation):
+    return (f'<filter id="{fid}" x="-50%" y="-50%" width="200%" height="200%">'
+            f'<feGaussianBlur stdDeviation="{fmt(deviation)}"/></filter>')
+
+
+def fading(gid, colour, opacity=1.0):
+    """A radial fade from colour at the centre of a shape to transparent at its edge."""
+    return (f'<radialGradient id="{gid}" cx="0.5" cy="0.5" r="0.5">'
+            f'<stop offset="0" stop-color="{P[colour]}" stop-opacity="{fmt(opacity)}"/>'
+            f'<stop offset="1" stop-color="{P[colour]}" stop-opacity="0"/></radialGradient>')
+
+
+def vignette(strength=0.75):
+    return ('<radialGradient id="vignette" cx="0.5" cy="0.5" r="0.7">'
+            f'<stop offset="0.5" stop-color="{P["black"]}" stop-opacity="0"/>'
+            f'<stop offset="1" stop-color="{P["black"]}" stop-opacity="{fmt(strength)}"/></radialGradient>')
+
+
+def rect(x, y, w, h, fill, extra=""):
+    return (f'<rect x="{fmt(x)}" y="{fmt(y)}" width="{fmt(w)}" height="{fmt(h)}" fill="{fill}" '
+            f'{extra}/>')
+
+
+def truss(x0, x1, bottom, top, bays, colour, width):
+    """A roof truss: two chords and the zigzag between them."""
+    zig = [pt(x0 + (x1 - x0) * k / bays, bottom if k % 2 == 0 else top) for k in range(bays + 1)]
+    return (f'<g stroke="{colour}" stroke-width="{fmt(width)}" fill="none" stroke-linejoin="round">'
+            f'<line x1="{fmt(x0)}" y1="{fmt(top)}" x2="{fmt(x1)}" y2="{fmt(top)}"/>'
+            f'<line x1="{fmt(x0)}" y1="{fmt(bottom)}" x2="{fmt(x1)}" y2="{fmt(bottom)}"/>'
+            f'<polyline points="{" ".join(zig)}"/></g>')
+
+
+def chain(x, top, bottom, colour):
+    """A hanging chain of long links ending in a hook."""
+    return "\n".join([
+        f'<line x1="{fmt(x)}" y1="{fmt(top)}" x2="{fmt(x)}" y2="{fmt(bottom)}" stroke="{colour}" '
+        f'stroke-width="0.16" stroke-dasharray="0.34 0.12"/>',
+        f'<path d="M{pt(x, bottom)} L{pt(x, bottom - 0.4)} A0.35,0.35 0 1 0 {pt(x - 0.6, bottom - 0.5)}" '
+        f'fill="none" stroke="{colour}" stroke-width="0.16" stroke-linecap="round"/>',
+    ])
+
+
+def foundry_backdrop_picture():
+    """Set 3, bombs and boxes: a smoky foundry hall, lit from below left by its furnace, with
+    sparks rising and faint gears on the back wall."""
+    x0, y0, w, h = FULL_VIEW
+    rnd = sequence(113)
+    defs = linear("sky", [(0, "copperDark"), (0.4, "soot"), (1, "night")], 0, 0, 0, 1)
+    defs += fading("furnaceGlow", "ember", 0.55) + fading("windowGlow", "copper", 0.22)
+    defs += blur("haze", 0.7) + blur("soft", 0.25) + vignette(0.8)
+    shade = P["ink"]
+    body = [rect(x0, y0, w, h, "url(#sky)")]
+    # Tall arched windows in the back wall, glowing faintly with the hall's own light.
+    for cx in (-4.5, 4.0, 12.5):
+        # Arcs sweep the other way round on a y-up picture: sweep 0 bends up.
+        arch = (f"M{pt(cx - 1.6, -2.5)} L{pt(cx - 1.6, 4.4)} A1.6,1.6 0 0 0 {pt(cx + 1.6, 4.4)} "
+                f"L{pt(cx + 1.6, -2.5)} Z")
+        body.append(f'<path d="{arch}" fill="url(#windowGlow)"/>')
+        body.append(f'<path d="{arch}" fill="none" stroke="{shade}" stroke-width="0.18" opacity="0.6"/>')
+        for k in range(1, 4):
+            body.append(rect(cx - 1.6, -2.5 + k * 1.9, 3.2, 0.1, shade, 'opacity="0.35"'))
+        body.append(rect(cx - 0.05, -2.5, 0.1, 8.5, shade, 'opacity="0.35"'))
+    body += scattered_gears(29, 8, P["copper"], (x0, y0 + 3, w, h - 3))
+    # The furnace: a squat kiln at the lower left with its chimney up through the roof.
+    body.append(f'<ellipse cx="-11" cy="-6.4" rx="6" ry="4.6" fill="url(#furnaceGlow)"/>')
+    kiln = (f"M{pt(-16, -9)} L{pt(-16, -3.6)} Q{pt(-12.6, -1.6)} {pt(-8.4, -3.6)} L{pt(-8.4, -9)} Z")
+    body.append(f'<path d="{kiln}" fill="{shade}" opacity="0.75"/>')
+    body.append(rect(-13.2, -3.2, 1.5, 12.5, shade, 'opacity="0.7"'))
+    body.append(rect(-13.45, -3.0, 2.0, 0.4, shade, 'opacity="0.7"'))
+    mouth = f"M{pt(-13.6, -8.2)} L{pt(-13.6, -6.5)} A1.4,1.4 0 0 0 {pt(-10.8, -6.5)} L{pt(-10.8, -8.2)} Z"
+    body.append(f'<path d="{mouth}" fill="{P["ember"]}" opacity="0.42" filter="url(#soft)"/>')
+    body.append(f'<path d="{mouth}" fill="{P["hazard"]}" opacity="0.18" transform="translate(0,-0.2)"/>')
+    # The roof truss and the chains hanging from it, one with a crucible.
+    body.append(truss(x0, x0 + w, 7.4, 8.7, 16, shade, 0.22))
+    body.append(rect(x0, 8.7, w, 0.3, shade))
+    for x, bottom in ((-6.5, 4.6), (8.0, 3.2), (14.4, 5.4)):
+        body.append(chain(x, 7.4, bottom, P["night"]))
+    crucible = [(6.9, 2.4), (9.1, 2.4), (8.7, 0.6), (7.3, 0.6)]
+    body.append(polygon(crucible, P["night"], shade, 0.12, 'opacity="0.9"'))
+    body.append(rect(6.75, 2.3, 2.5, 0.25, P["night"]))
+    body.append(f'<path d="M{pt(7.0, 2.55)} Q{pt(8.0, 3.6)} {pt(9.0, 2.55)}" fill="none" '
+                f'stroke="{P["night"]}" stroke-width="0.14"/>')
+    body.append(f'<ellipse cx="8" cy="2.7" rx="1.3" ry="0.35" fill="{P["ember"]}" opacity="0.35" '
+                f'filter="url(#soft)"/>')
+    # Smoke drifting up from the furnace and along the roof, blurred as one layer.
+    body.append('<g filter="url(#haze)">')
+    for cx, cy, rx, ry, o in ((-12.4, 9.2, 3.6, 1.4, 0.5), (-7.0, 6.3, 6.0, 1.1, 0.35),
+                              (2.0, 7.0, 8.0, 1.0, 0.3), (11.0, 6.0, 6.0, 1.3, 0.3),
+                              (-2.0, -1.0, 9.0, 0.9, 0.18), (9.0, -4.0, 8.0, 1.0, 0.16)):
+        body.append(f'<ellipse cx="{fmt(cx)}" cy="{fmt(cy)}" rx="{fmt(rx)}" ry="{fmt(ry)}" '
+                    f'fill="{P["smoke"]}" opacity="{fmt(o)}"/>')
+    body.append("</g>")
+    # Sparks rising from the furnace and drifting right.
+    for _ in range(34):
+        t = rnd()
+        x = -12 + 22 * t * t + 2.5 * (rnd() - 0.5)
+        y = -6 + 13 * t + 2.0 * (rnd() - 0.5)
+        colour = P["hazard"] if rnd() < 0.4 else P["ember"]
+        body.append(circle(x, y, 0.04 + 0.07 * rnd(), fill=colour,
+                           extra=f'opacity="{fmt((0.7 - 0.5 * t) * (0.5 + 0.5 * rnd()))}"'))
+    # The floor, and the vignette.
+    body.append(rect(x0, y0, w, 0.9, shade, 'opacity="0.8"'))
+    body.append(rect(x0, y0 + 0.9, w, 0.08, P["copperDark"], 'opacity="0.6"'))
+    body.append(rect(x0, y0, w, h, "url(#vignette)"))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs)
+
+
+def gear_shape(cx, cy, r, teeth, phase=0.0, hole=0.4):
+    """A plain gear silhouette's path with its hub hole, for skylines."""
+    d = gear_outline(r, r * 0.86, teeth, 0.17, 0.3, phase) + circle_path(0, 0, r * hole, True)
+    return f'<path transform="translate({fmt(cx)},{fmt(cy)})" d="{d}" fill-rule="evenodd"/>'
+
+
+def lattice_tower(x, base, top, foot, head, storeys, width):
+    """A tapering tower of girders: two legs and a cross brace in every storey."""
+    out = []
+
+    def half(y):
+        return foot + (head - foot) * (y - base) / (top - base)
+
+    out.append(polygon([(x - foot, base), (x - foot + width, base), (x - head + width, top),
+                        (x - head, top)], "inherit"))
+    out.append(polygon([(x + foot, base), (x + foot - width, base), (x + head - width, top),
+                        (x + head, top)], "inherit"))
+    step = (top - base) / storeys
+    for k in range(storeys):
+        y, z = base + k * step, base + (k + 1) * step
+        out.append(f'<path d="M{pt(x - half(y), y)} L{pt(x + half(z), z)} M{pt(x + half(y), y)} '
+                   f'L{pt(x - half(z), z)} M{pt(x - half(z), z)} L{pt(x + half(z), z)}" fill="none" '
+                   f'stroke="currentColor" stroke-width="{fmt(width * 0.6)}"/>')
+    return out
+
+
+def dusk_backdrop_picture():
+    """Set 4, the long climb: a dusk sky over far machinery, with a tall tower to climb."""
+    x0, y0, w, h = FULL_VIEW
+    rnd = sequence(211)
+    defs = linear("sky", [(0, "copperDark"), (0.28, "duskHaze"), (0.6, "dusk"), (1, "midnight")],
+                  0, 0, 0, 1)
+    defs += fading("sun", "copper", 0.45) + blur("haze", 0.5) + vignette(0.7)
+    body = [rect(x0, y0, w, h, "url(#sky)")]
+    # The first stars, over the top of the sky only.
+    for _ in range(46):
+        t = rnd()
+        x, y = x0 + w * rnd(), 9 - 9 * t * t
+        body.append(circle(x, y, 0.025 + 0.045 * rnd(), fill=P["bone"],
+                           extra=f'opacity="{fmt((0.55 - 0.5 * t) * (0.4 + 0.6 * rnd()))}"'))
+    # The sun gone down behind the works, and long clouds in its last light.
+    body.append(f'<ellipse cx="4" cy="-5" rx="11" ry="5" fill="url(#sun)"/>')
+    for x, y, length, thick, colour, o in ((-14, 1.3, 13, 0.5, "duskHaze", 0.4), (-3, 2.9, 15, 0.42, "duskHaze", 0.35),
+                                           (-9, -0.8, 16, 0.34, "copper", 0.13), (6, 0.2, 9, 0.3, "copper", 0.12),
+                                           (-15, 4.5, 10, 0.4, "dusk", 0.55), (7, 5.2, 7, 0.32, "dusk", 0.45)):
+        body.append(f'<rect x="{fmt(x)}" y="{fmt(y)}" width="{fmt(length)}" height="{fmt(thick)}" '
+                    f'rx="{fmt(thick / 2)}" fill="{P[colour]}" opacity="{fmt(o)}"/>')
+    # Far works against the glow: a crane, a great wheel, sawtooth sheds with stacks, the tall
+    # tower with a gear at its top, a gas holder. One colour, so that overlaps do not show.
+    far = [rect(x0, y0, w, 4.4, "inherit")]
+    far.append(rect(-14.9, -4.6, 0.5, 5.4, "inherit"))
+    far.append(polygon([(-15.8, 0.6), (-9.2, 0.6), (-9.2, 0.85), (-15.8, 1.05)], "inherit"))
+    far.append(f'<line x1="-14.65" y1="1.6" x2="-9.4" y2="0.85" stroke="currentColor" stroke-width="0.08"/>')
+    far.append(f'<line x1="-10" y1="0.6" x2="-10" y2="-1.6" stroke="currentColor" stroke-width="0.06"/>')
+    far.append(rect(-10.4, -2.0, 0.8, 0.45, "inherit"))
+    far.append(gear_shape(-7.6, -4.4, 3.5, 26, 0.05, 0.3))
+    far.append(gear_shape(-3.4, -3.6, 1.4, 11, 0.2, 0.35))
+    sheds = [(-2.0, -4.6)]
+    for k in range(5):
+        sheds += [(-2.0 + k * 1.6, -3.4), (-2.0 + (k + 1) * 1.6, -2.6), (-2.0 + (k + 1) * 1.6, -3.4)]
+    sheds += [(6.0, -4.6)]
+    far.append(polygon(sheds, "inherit"))
+    for x, top in ((0.6, -0.9), (3.1, -0.2), (4.3, -1.4)):
+        far.append(rect(x - 0.25, -3.4, 0.5, top + 3.4, "inherit"))
+        far.append(rect(x - 0.34, top - 0.2, 0.68, 0.24, "inherit"))
+    far += lattice_tower(9.6, -4.6, 5.6, 1.3, 0.45, 9, 0.14)
+    far.append(gear_shape(9.6, 6.3, 1.05, 10, 0.15, 0.35))
+    far.append(f'<path d="M{pt(12.4, -4.6)} L{pt(12.4, -2.4)} Q{pt(14.2, -1.2)} {pt(16, -2.4)} '
+               f'L{pt(16, -4.6)} Z"/>')
+    body.append(f'<g fill="{P["dusk"]}" color="{P["dusk"]}" opacity="0.95">' + "\n".join(far) + "</g>")
+    # Smoke from the stacks, drifting right.
+    body.append('<g filter="url(#haze)">')
+    for x, top in ((0.6, -0.9), (3.1, -0.2), (4.3, -1.4)):
+        for k in range(3):
+            body.append(circle(x + 0.7 + k * 1.1, top + 0.5 + k * 0.45, 0.35 + 0.25 * k,
+                               fill=P["duskHaze"], extra=f'opacity="{fmt(0.35 - 0.09 * k)}"'))
+    body.append("</g>")
+    # The near ground, darker: a pipe run and gears half buried.
+    near = [f'<path d="M{pt(x0, -7.2)} Q{pt(-8, -6.3)} {pt(-1, -7.0)} T{pt(16, -6.6)} L{pt(16, -9)} '
+            f'L{pt(x0, -9)} Z"/>',
+            gear_shape(-11.5, -7.4, 2.0, 16, 0.1),
+            gear_shape(6.5, -7.6, 2.4, 18, 0.3),
+            gear_shape(9.4, -6.9, 1.1, 9, 0.0),
+            rect(-16, -6.2, 9.6, 0.3, "inherit"),
+            rect(-6.6, -6.2, 0.3, 0.6, "inherit"),
+            rect(-6.6, -5.9, 10.0, 0.3, "inherit")]
+    body.append(f'<g fill="{P["ink"]}" opacity="0.9">' + "\n".join(near) + "</g>")
+    body.append(rect(x0, y0, w, h, "url(#vignette)"))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs)
+
+
+# The bear constellation: a head of stars with two ears, two eyes and a nose, as points in
+# world units from its centre.
+BEAR_STARS = {
+    "head": [(-1.9, 0.2), (-1.5, 1.3), (-0.5, 1.9), (0.7, 1.85), (1.6, 1.2), (2.0, 0.0),
+             (1.5, -1.1), (0.3, -1.7), (-1.0, -1.4)],
+    "ears": [[(-1.5, 1.3), (-2.2, 1.9), (-2.1, 2.7), (-1.3, 2.9), (-0.5, 1.9)],
+             [(0.7, 1.85), (1.3, 2.85), (2.1, 2.75), (2.3, 1.95), (1.6, 1.2)]],
+    "face": [(-0.65, 0.45), (0.75, 0.45), (0.05, -0.5)],
+}
+
+
+def bear_night_backdrop_picture():
+    """The secret bear levels: a playful night, a honey moon with a bite taken out of it, a
+    bear among the stars, fireflies over the hills and a beehive."""
+    x0, y0, w, h = FULL_VIEW
+    rnd = sequence(307)
+    defs = linear("sky", [(0, "honeyDark"), (0.38, "midnight"), (1, "night")], 0, 0, 0, 1)
+    defs += fading("moonGlow", "honey", 0.22) + fading("firefly", "honey", 0.7) + vignette(0.7)
+    moon_x, moon_y, moon_r = 10.6, 5.0, 2.0
+    bites = "".join(circle(*polar(2.15 * moon_r / 2, a), r, fill=P["black"],
+                           extra=f'transform="translate({fmt(moon_x)},{fmt(moon_y)})"')
+                    for a, r in ((-0.3, 0.5), (0.15, 0.58), (0.6, 0.5)))
+    defs += (f'<mask id="bitten" maskUnits="userSpaceOnUse" x="{fmt(x0)}" y="{fmt(y0)}" width="{fmt(w)}" '
+             f'height="{fmt(h)}">{circle(moon_x, moon_y, moon_r, fill=P["white"])}{bites}</mask>')
+    body = [rect(x0, y0, w, h, "url(#sky)")]
+    # Small stars everywhere above the hills, a few larger five-pointed ones, some gold.
+    for _ in range(70):
+        x, y = x0 + w * rnd(), -2.5 + 11.5 * rnd()
+        colour = P["goldLight"] if rnd() < 0.3 else P["bone"]
+        body.append(circle(x, y, 0.025 + 0.04 * rnd(), fill=colour, extra=f'opacity="{fmt(0.2 + 0.4 * rnd())}"'))
+    for x, y, r, colour in ((-3.2, 6.8, 0.28, "goldLight"), (3.4, 7.6, 0.22, "bone"), (5.6, 2.8, 0.3, "goldLight"),
+                            (-13.6, 7.4, 0.22, "goldLight"), (14.2, 1.6, 0.24, "bone"), (-1.0, 3.2, 0.18, "bone"),
+                            (-14.4, 0.6, 0.2, "bone"), (0.8, 5.6, 0.2, "goldLight")):
+        body.append(star(x, y, r, r * 0.45, 5, P[colour], None, 0, math.pi / 2 + 0.3 * rnd())
+                    .replace("/>", f' opacity="{fmt(0.35 + 0.2 * rnd())}"/>'))
+    # The bear among the stars, up on the left.
+    bx, by = -8.6, 4.4
+
+    def at(points):
+        return [(bx + x, by + y) for x, y in points]
+
+    lines = [polygon(at(BEAR_STARS["head"]), "none", P["bone"], 0.05)]
+    lines += [f'<polyline points="{" ".join(pt(*p) for p in at(ear))}" fill="none" stroke="{P["bone"]}" '
+              f'stroke-width="0.05"/>' for ear in BEAR_STARS["ears"]]
+    body.append('<g opacity="0.16">' + "".join(lines) + "</g>")
+    points = at(BEAR_STARS["head"]) + [p for ear in BEAR_STARS["ears"] for p in at(ear[1:-1])]
+    for x, y in points:
+        body.append(circle(x, y, 0.09, fill=P["goldLight"], extra='opacity="0.55"'))
+    for x, y in at(BEAR_STARS["face"]):
+        body.append(star(x, y, 0.2, 0.08, 4, P["goldLight"], None, 0).replace("/>", ' opacity="0.5"/>'))
+    # The honey moon.
+    body.append(circle(moon_x, moon_y, moon_r * 2.6, fill="url(#moonGlow)"))
+    body.append(f'<g mask="url(#bitten)" opacity="0.5">'
+                + circle(moon_x, moon_y, moon_r, fill=P["honey"])
+                + circle(moon_x - 0.7, moon_y + 0.5, 0.45, fill=P["brass"], extra='opacity="0.6"')
+                + circle(moon_x - 0.2, moon_y - 0.9, 0.3, fill=P["brass"], extra='opacity="0.6"')
+                + circle(moon_x + 0.6, moon_y - 0.1, 0.22, fill=P["brass"], extra='opacity="0.6"')
+                + "</g>")
+    # Far hills, with honeycomb faintly on them, then the near hills.
+    far = (f"M{pt(x0, -4.8)} C{pt(-11, -3.2)} {pt(-6, -3.4)} {pt(-2, -5.0)} S{pt(7, -3.0)} {pt(11, -4.2)} "
+           f"S{pt(15, -4.6)} {pt(16, -4.0)} L{pt(16, -9)} L{pt(x0, -9)} Z")
+    defs += f'<clipPath id="farHills"><path d="{far}"/></clipPath>'
+    body.append(f'<path d="{far}" fill="{P["midnight"]}" opacity="0.9"/>')
+    cells = []
+    for i in range(-20, 22):
+        for j in range(0, 8):
+            cx, cy = i * 0.78 + (0.39 if j % 2 else 0), -8.8 + j * 0.675
+            cells.append(polygon([polar(0.4, math.pi / 6 + k * math.pi / 3) for k in range(6)], "none")
+                         .replace("points=\"", f'transform="translate({fmt(cx)},{fmt(cy)})" points="'))
+    body.append(f'<g clip-path="url(#farHills)" stroke="{P["honey"]}" stroke-width="0.05" opacity="0.06">'
+                + "".join(cells) + "</g>")
+    near = (f"M{pt(x0, -6.6)} C{pt(-10, -5.6)} {pt(-5, -7.6)} {pt(1, -6.9)} S{pt(10, -5.8)} {pt(16, -6.9)} "
+            f"L{pt(16, -9)} L{pt(x0, -9)} Z")
+    hill = [f'<path d="{near}"/>']
+    # Round trees and, on the right, a beehive on its post.
+    for x, y, r in ((-12.4, -5.3, 0.9), (-11.2, -5.6, 0.65), (-3.4, -6.5, 0.7)):
+        hill.append(circle(x, y, r, fill="inherit"))
+        hill.append(rect(x - 0.08, y - r - 0.8, 0.16, 1.0, "inherit"))
+    hive_x, hive_y = 12.0, -5.0
+    hill.append(rect(hive_x - 0.12, hive_y - 1.6, 0.24, 1.7, "inherit"))
+    hill.append(rect(hive_x - 1.1, hive_y - 0.12, 2.2, 0.22, "inherit"))
+    hill.append(f'<path d="M{pt(hive_x - 0.95, hive_y)} C{pt(hive_x - 1.1, hive_y + 1.1)} '
+                f'{pt(hive_x - 0.5, hive_y + 1.75)} {pt(hive_x, hive_y + 1.75)} '
+                f'C{pt(hive_x + 0.5, hive_y + 1.75)} {pt(hive_x + 1.1, hive_y + 1.1)} {pt(hive_x + 0.95, hive_y)} Z"/>')
+    body.append(f'<g fill="{P["ink"]}" opacity="0.92">' + "".join(hill) + "</g>")
+    # The hive's coils and its door, in the honey's dark.
+    for k, half in enumerate((0.98, 0.9, 0.72, 0.42)):
+        y = hive_y + 0.36 + k * 0.36
+        body.append(f'<line x1="{fmt(hive_x - half)}" y1="{fmt(y)}" x2="{fmt(hive_x + half)}" y2="{fmt(y)}" '
+                    f'stroke="{P["honeyDark"]}" stroke-width="0.06" opacity="0.8"/>')
+    body.append(f'<path d="M{pt(hive_x - 0.2, hive_y + 0.1)} L{pt(hive_x - 0.2, hive_y + 0.25)} '
+                f'A0.2,0.2 0 0 0 {pt(hive_x + 0.2, hive_y + 0.25)} L{pt(hive_x + 0.2, hive_y + 0.1)} Z" '
+                f'fill="{P["honeyDark"]}"/>')
+    # Fireflies over the hills.
+    for _ in range(14):
+        x, y = x0 + 1 + (w - 2) * rnd(), -6.2 + 3.6 * rnd()
+        body.append(circle(x, y, 0.35, fill="url(#firefly)", extra=f'opacity="{fmt(0.4 + 0.3 * rnd())}"'))
+        body.append(circle(x, y, 0.05, fill=P["goldLight"], extra='opacity="0.7"'))
+    body.append(rect(x0, y0, w, h, "url(#vignette)"))
+    return svg(1920, 1080, FULL_VIEW, "\n".join(body), defs)
 
 
 def fade_picture():
@@ -1305,6 +1626,9 @@ def pictures():
         "winBearBlink": lambda: win_bear_picture(blink=True),
         "background1": lambda: background_picture(1),
         "background2": lambda: background_picture(2),
+        "background3": foundry_backdrop_picture,
+        "background4": dusk_backdrop_picture,
+        "backgroundBears": bear_night_backdrop_picture,
         "fade": fade_picture,
         "gauge": gauge_picture,
         "gaugeFill": gauge_fill_picture,

@@ -12,40 +12,18 @@
 
 #include "Core/LevelList.h"
 #include "LevelFingerprint.h"
+#include "ReplayRun.h"
 #include "support/LevelFiles.h"
 #include "support/PhysicsLevel.h"
-#include "support/ProgramRun.h"
 #include "support/ScratchFolder.h"
 
-// velmora-solve as a level maker runs it, and the stored replays of the shipped levels played
-// back through velmora-trace as the game runs them, drawn.
+// velmora-solve as a level maker runs it; its replays played back through velmora-trace as the
+// game runs them, drawn.
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Text(const fs::path& file) {
-    std::ifstream in(file);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The header line of a replay that starts with the given words, without them.
-std::string HeaderValue(const std::string& replay, const std::string& words) {
-    std::istringstream lines(replay);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("# " + words + ": ", 0) == 0) {
-            return line.substr(words.size() + 4);
-        }
-    }
-    return "";
-}
-
-int Unlocked(const std::string& save) {
-    int count = 0;
-    for (std::size_t at = 0; (at = save.find("unlocked 1", at)) != std::string::npos; ++at) {
-        ++count;
-    }
-    return count;
-}
+using replays::HeaderValue;
+using replays::Text;
 
 class SolveToolTest : public testing::Test {
 protected:
@@ -66,16 +44,8 @@ protected:
                           arguments + " 2>/dev/null");
     }
 
-    // The replay played back drawn to a little past the frame its header gives for the win;
-    // returns the trace's last line (the stack and boosts).
     ProgramRun Replay(const fs::path& content, const std::string& level) const {
-        const fs::path replay = content / "Replays" / (level + ".input");
-        const std::string frames = HeaderValue(Text(replay), "frames to win");
-        return RunProgram("XDG_DATA_HOME=" + (folder / "data").string() + " " +
-                          VELMORA_TRACE_PROGRAM + " --content " + content.string() + " --frames " +
-                          std::to_string(std::stoll(frames.empty() ? "3600" : frames) + 5) +
-                          " --watch none --input " + replay.string() + " " + level +
-                          " 2>/dev/null | tail -n 1");
+        return replays::Replay(content, level, folder / "data");
     }
 
     ScratchFolder scratch;
@@ -129,37 +99,6 @@ TEST_F(SolveToolTest, ALevelThatCannotBeWonIsReportedAndNoReplayIsWritten) {
     EXPECT_NE(solved.output.find("sealed: gave up: "), std::string::npos) << solved.output;
     EXPECT_NE(solved.output.find("nearest the sending teleporter: "), std::string::npos);
     EXPECT_FALSE(fs::exists(content / "Replays/sealed.input"));
-}
-
-// Every shipped level with a stored replay: the replay was made for the level as it is now,
-// and played back drawn it wins, opening the next level and advancing the save.
-TEST_F(SolveToolTest, EveryStoredReplayIsCurrentAndWinsItsLevel) {
-    const fs::path content = VELMORA_CONTENT_FOLDER;
-    LevelList::Read((content / "Gameplay/Levels.txt").string());
-    int replayed = 0;
-    for (const auto& [level, file] : LevelList::Entries()) {
-        const fs::path replayFile = content / "Replays" / (level + ".input");
-        const std::string replay = Text(replayFile);
-        const std::string version = HeaderValue(replay, "level version");
-        if (version.empty()) {
-            continue;
-        }
-        SCOPED_TRACE(level);
-        const fs::path here = fs::current_path();
-        fs::current_path(content);
-        const std::string current = LevelFingerprint::OfLevel(level).value_or("none");
-        fs::current_path(here);
-        ASSERT_EQ(version, current) << level << " changed since its replay was made; renew it "
-                                    << "with scripts/solve-levels " << level;
-        fs::remove_all(folder / "data");
-        const ProgramRun run = Replay(content, level);
-        ASSERT_NE(run.output.find("\"stack\":[\"" + level + "\","), std::string::npos)
-            << run.output;
-        EXPECT_GT(Unlocked(Text(folder / "data/Velmora/LevelUnlocks.txt")),
-                  Unlocked(Text(content / "Gameplay/LevelUnlocks.txt")));
-        ++replayed;
-    }
-    EXPECT_GE(replayed, 1);
 }
 
 }  // namespace

@@ -10,7 +10,12 @@ public:
 
     // "file:line: message", or "file: message" when the line is not known (0).
     static LevelSourceError At(const std::string& file, int line, const std::string& message) {
-        return LevelSourceError(file + (line > 0 ? ":" + std::to_string(line) : "") + ": " +
-                                message);
+        // Appended piece by piece: g++ 12 warns falsely about `":" + std::to_string(line)`.
+        std::string where = file;
+        if (line > 0) {
+            where += ':';
+            where += std::to_string(line);
+        }
+        return LevelSourceError(where + ": " + message);
     }
 };

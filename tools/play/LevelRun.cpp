@@ -107,6 +107,13 @@ LevelRun::~LevelRun() {
     InputController::seedOverride.reset();
 }
 
+void LevelRun::ConnectGamepad() {
+    if (scriptedGamepad != nullptr) {
+        scriptedGamepad->present = true;
+        gameplaySystem->gamepadPresent = 1;
+    }
+}
+
 void LevelRun::Apply(const InputEvent& event) {
     switch (event.kind) {
         case InputEvent::Kind::Key:

@@ -43,6 +43,10 @@ public:
     LevelRun(const LevelRun&) = delete;
     LevelRun& operator=(const LevelRun&) = delete;
 
+    // Plugs the script's gamepad in, as if the run had been started with one: for a caller that
+    // learns only from the loaded level that its input will use the pad. Call before the first
+    // frame.
+    void ConnectGamepad();
     // Hands one input event to the window (or the script's gamepad) before a frame.
     void Apply(const InputEvent& event);
     // The frame up to its drawing: cleared, the current space updated, the camera stepped again

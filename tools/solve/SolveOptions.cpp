@@ -61,8 +61,10 @@ std::string SolveUsage() {
 Searches for an input that wins LEVEL (a name of the level list, Gameplay/Levels.txt): from
 the level's start to the frame in which its goal opens the next level. The level runs as the
 game runs it, headless (no window, drawing or sound output), and the player's choices are a
-person's at the keyboard: roll left, roll right or neither, and jump while carried by a gear or
-standing on a box. On a win it writes Replays/LEVEL.input in the content folder, in
+person's: roll left, roll right or neither, jump while carried by a gear or standing on a box,
+and, in a level with pickups, a boost (up, up-left, up-right, left, right or down) while
+boosts are left. A level with pickups is played with the gamepad (left stick, button 0, right
+stick), any other with the keys A, D and Space. On a win it writes Replays/LEVEL.input in the content folder, in
 velmora-trace's input format, headed by comments that name the level, its version (a hash of
 its level file) and the figures below, which it also prints:
   frames to win, the number of decisions, each decision's timing window (how many frames

@@ -21,6 +21,8 @@
 #include "Core/FixedNames.h"
 #include "Core/GameObject.h"
 #include "Core/Space.h"
+#include "components/CollectibleGlow.h"
+#include "components/CollectibleMove.h"
 #include "components/MovingGearCollider.h"
 #include "components/RigidBody.h"
 #include "components/TeleporterGear.h"
@@ -40,6 +42,9 @@ constexpr float FrameCharge = 0.02f;
 // Distance charged per decision: a person's way through a level is a few well-timed choices,
 // and a branch that keeps changing its mind in the air is tried after one that rides on.
 constexpr float DecisionCharge = 3.0f;
+// Distance credited per boost held: between two ways that come as near, the one that has
+// picked up a boost is tried first, since a boost can carry the player where rolling cannot.
+constexpr float BoostCredit = 4.0f;
 // Stopped states kept at once; the farthest from the teleporter are dropped first.
 constexpr std::size_t FrontierLimit = 2000;
 // States within these steps of each other count as the same.
@@ -64,6 +69,7 @@ struct Report {
     // Which of its parent's choices the state took: siblings are ordered by it.
     std::int32_t choice = 0;
     std::int32_t decisions = 0;
+    std::int32_t boosts = 0;
     // Window reports: the decision and its window.
     std::int32_t decision = 0;
     std::int32_t earlier = 0;
@@ -119,15 +125,33 @@ public:
         return body != nullptr && body->attached;
     }
 
+    // A pickup the player can take (one that glows is scenery): the level can be played with
+    // boosts, so the search plays it with the gamepad.
+    bool HasPickups() const {
+        const Space* top = Engine::Instance().CurrentSpace();
+        if (top == nullptr) {
+            return false;
+        }
+        return std::any_of(top->objects.begin(), top->objects.end(), [](const auto& object) {
+            return object->template FindComponent<CollectibleMove>() != nullptr &&
+                   object->template FindComponent<CollectibleGlow>() == nullptr;
+        });
+    }
+
     bool CanJump() const {
         const auto* body = Part<RigidBody>(ObjectName::Player);
         return body != nullptr && (body->attached || body->grounded);
     }
 
+    // The teleporter has taken the player over.
+    bool Sent() const {
+        const auto* gear = Part<MovingGearCollider>(ObjectName::Player);
+        return gear != nullptr && gear->teleporting;
+    }
+
     // To the nearest sending teleporter; nothing left once the player is being sent.
     float Distance() const {
-        if (const auto* gear = Part<MovingGearCollider>(ObjectName::Player);
-            gear != nullptr && gear->teleporting) {
+        if (Sent()) {
             return 0.0f;
         }
         const glm::vec3 player = PlayerPlace();
@@ -147,8 +171,8 @@ public:
     }
 
     // The key leaves out the roll held: any other roll is one decision away.
-    std::uint64_t Key(std::int64_t frame) const {
-        std::uint64_t hash = 0;
+    std::uint64_t Key(std::int64_t frame, const GameplaySystem& gameplay) const {
+        std::uint64_t hash = Mix(Mix(0, gameplay.boostCount), gameplay.boostLatch ? 1 : 0);
         const Space* top = Engine::Instance().CurrentSpace();
         if (const auto* gear = Part<MovingGearCollider>(ObjectName::Player);
             gear != nullptr && !gear->contacts.empty() && top != nullptr) {
@@ -190,6 +214,8 @@ struct Shared {
     const SolveLimits* limits;
     int reports;
     std::string planFile;
+    // The plans speak the gamepad's language (the level has pickups, so boosts are choices).
+    bool gamepad;
 };
 
 enum class Ending { None, Won, Lost, Limit };
@@ -226,7 +252,8 @@ Ending PlayFrame(const Shared& shared, const Plan& plan, std::int64_t& frame,
                     for (const Decision& decision : plan.decisions) {
                         text += std::to_string(decision.frame) + " " +
                                 std::to_string(static_cast<int>(decision.roll)) + " " +
-                                (decision.jump ? "1" : "0") + "\n";
+                                (decision.jump ? "1" : "0") + " " +
+                                std::to_string(static_cast<int>(decision.boost)) + "\n";
                     }
                     return text;
                 }();
@@ -246,14 +273,26 @@ Ending PlayFrame(const Shared& shared, const Plan& plan, std::int64_t& frame,
     const Roll roll = plan.decisions.empty() ? Roll::None : plan.decisions.back().roll;
     std::vector<Decision> choices;
     choices.push_back({-1, roll, false});
+    // Once the teleporter has taken the player, no input counts any more: it plays on.
+    const bool free = !shared.view->Sent();
     // Carried by a gear, the player does not steer: the keys wait until it has left.
     for (Roll other : {Roll::None, Roll::Left, Roll::Right}) {
-        if (other != roll && !shared.view->Carried()) {
+        if (free && other != roll && !shared.view->Carried()) {
             choices.push_back({frame + 1, other, false});
         }
     }
-    if (shared.view->CanJump()) {
+    if (free && shared.view->CanJump()) {
         choices.push_back({frame + 1, roll, true});
+    }
+    // A boost fires only while the player is off the gears, and not again until its latch
+    // has let go.
+    const GameplaySystem& gameplay = shared.game->gameplay();
+    if (free && shared.gamepad && gameplay.boostCount > 0 && !gameplay.boostLatch &&
+        !shared.view->Carried()) {
+        for (Boost boost :
+             {Boost::Up, Boost::UpLeft, Boost::UpRight, Boost::Left, Boost::Right, Boost::Down}) {
+            choices.push_back({frame + 1, roll, false, boost});
+        }
     }
     report.status = Status::Waiting;
     report.choices = static_cast<std::int32_t>(choices.size());
@@ -262,7 +301,8 @@ Ending PlayFrame(const Shared& shared, const Plan& plan, std::int64_t& frame,
     report.x = place.x;
     report.y = place.y;
     report.distance = shared.view->Distance();
-    report.key = shared.view->Key(frame);
+    report.key = shared.view->Key(frame, gameplay);
+    report.boosts = gameplay.boostCount;
     report.decisions = static_cast<std::int32_t>(plan.decisions.size());
     Send(shared.reports, report);
 
@@ -271,14 +311,19 @@ Ending PlayFrame(const Shared& shared, const Plan& plan, std::int64_t& frame,
     sigaddset(&expand, SIGUSR1);
     int signal = 0;
     sigwait(&expand, &signal);
-    // The first choice (keep going as before) goes on in this very process: one fork fewer.
-    for (std::size_t i = 1; i < choices.size(); ++i) {
+    // Every choice, keeping on as before too, goes on in a child, and this state ends: its
+    // children then belong to the search, which reaps them. A state that lived on as its
+    // first child would leave its other children unreaped, and a long search would run out of
+    // processes.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
         if (::fork() == 0) {
-            plan.decisions.push_back(choices[i]);
+            if (i > 0) {
+                plan.decisions.push_back(choices[i]);
+            }
             RunState(shared, std::move(plan), frame, static_cast<int>(i));
         }
     }
-    RunState(shared, std::move(plan), frame, 0);
+    std::_Exit(0);
 }
 
 // Plays the rest of the plan from where this process stands; exits 0 when it wins.
@@ -383,15 +428,18 @@ TimingWindow MeasureWindow(const Shared& shared, const Plan& plan, std::size_t i
     std::_Exit(0);
 }
 
-Plan ReadDecisions(const std::string& file) {
+Plan ReadDecisions(const std::string& file, bool gamepad) {
     Plan plan;
+    plan.gamepad = gamepad;
     std::ifstream in(file);
     Decision decision;
     int roll = 0;
     int jump = 0;
-    while (in >> decision.frame >> roll >> jump) {
+    int boost = 0;
+    while (in >> decision.frame >> roll >> jump >> boost) {
         decision.roll = static_cast<Roll>(roll);
         decision.jump = jump != 0;
+        decision.boost = static_cast<Boost>(boost);
         plan.decisions.push_back(decision);
     }
     return plan;
@@ -450,7 +498,14 @@ SolveResult Solver::Solve() {
         result.reason = "the level has no \"winBear\" whose WinController opens another level";
         return result;
     }
-    const Shared shared{&game, &view, &limits, pipeEnds[1], std::string(folder) + "/winning.input"};
+    // The pad is plugged in before the first frame, as the trace tool does for a replay that
+    // uses it.
+    const bool gamepad = view.HasPickups();
+    if (gamepad) {
+        game.ConnectGamepad();
+    }
+    const Shared shared{&game,  &view, &limits, pipeEnds[1], std::string(folder) + "/winning.input",
+                        gamepad};
 
     std::multimap<float, Report> frontier;
     std::unordered_set<std::uint64_t> seen;
@@ -460,22 +515,36 @@ SolveResult Solver::Solve() {
     result.bestDistance = std::numeric_limits<float>::max();
     float bestLostDistance = std::numeric_limits<float>::max();
 
-    if (::fork() == 0) {
-        RunState(shared, Plan{}, 0, 0);
+    // Every state is in one process group of its own, so that the states still on their way
+    // when the search ends (reported or not) all end with it.
+    const pid_t states = ::fork();
+    if (states == 0) {
+        ::setpgid(0, 0);
+        Plan start;
+        start.gamepad = gamepad;
+        RunState(shared, std::move(start), 0, 0);
     }
+    ::setpgid(states, states);
     // The children of one expansion report in whatever order the processes run; they are taken
     // in the order of their choices once all are in, so that a search is the same every time.
     std::vector<Report> batch;
     pid_t winner = 0;
-    while (true) {
-        for (const Report& report : Drain(pipeEnds[0], 200)) {
+    const auto take = [&](int waitMilliseconds) {
+        for (const Report& report : Drain(pipeEnds[0], waitMilliseconds)) {
             --pending;
             reported.insert(report.pid);
             batch.push_back(report);
         }
-        // A state that ended without a word (it crashed) is counted as lost.
+    };
+    while (true) {
+        take(200);
+        // A state that ended without a word (it crashed) is counted as lost. One that wrote its
+        // report before it ended may have done so after the pipe was read: read it again first.
         int status = 0;
         for (pid_t dead; (dead = ::waitpid(-1, &status, WNOHANG)) > 0;) {
+            if (reported.count(dead) == 0) {
+                take(0);
+            }
             if (reported.erase(dead) == 0) {
                 --pending;
             }
@@ -515,7 +584,8 @@ SolveResult Solver::Solve() {
                     }
                     frontier.emplace(report.distance +
                                          FrameCharge * static_cast<float>(report.frame) +
-                                         DecisionCharge * static_cast<float>(report.decisions),
+                                         DecisionCharge * static_cast<float>(report.decisions) -
+                                         BoostCredit * static_cast<float>(report.boosts),
                                      report);
                     while (frontier.size() > FrontierLimit) {
                         ::kill(std::prev(frontier.end())->second.pid, SIGKILL);
@@ -546,15 +616,13 @@ SolveResult Solver::Solve() {
         pending += best.choices;
         ++result.statesExpanded;
     }
-    for (const auto& [score, report] : frontier) {
-        ::kill(report.pid, SIGKILL);
-    }
+    ::kill(-states, SIGKILL);
     while (::waitpid(-1, nullptr, 0) > 0) {
     }
 
     if (won) {
         result.won = true;
-        result.plan = ReadDecisions(shared.planFile + std::to_string(winner));
+        result.plan = ReadDecisions(shared.planFile + std::to_string(winner), gamepad);
         // A decision the win does not need (a key changed after the teleporter took the player
         // over, say) is left out, the last first: the figures then speak of real choices only.
         for (std::size_t i = result.plan.decisions.size(); i-- > 0;) {

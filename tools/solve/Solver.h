@@ -44,12 +44,15 @@ struct SolveResult {
 
 // Searches for an input that wins a level: from the level's start to the frame in which its
 // goal opens the goal's WinLevel. The level runs headless, exactly as the game runs it; the
-// player's choices are those of a person at the keyboard: roll left, roll right or neither,
-// and jump while carried or standing. A restart or a pause is never chosen.
+// player's choices are those of a person: roll left, roll right or neither, jump while carried
+// or standing, and, in a level with pickups, a boost one of six ways while boosts are left and
+// the player is off the gears (such a level is played with the gamepad, whose right stick
+// boosts). A restart or a pause is never chosen.
 //
 // The search is best-first over the states at every fourth frame: nearest the sending
 // teleporter first, with a charge per frame (so that the search also goes on from states that
-// wait, say for the intro zoom) and per decision (a person's way is a few well-timed choices).
+// wait, say for the intro zoom) and per decision (a person's way is a few well-timed choices),
+// and a credit per boost held.
 // Each state is a process stopped where its frame ended, so a state is returned to by forking
 // it rather than by playing the level again from its start; states seen before (same gear,
 // place, speed and time to within a little) are dropped. One process runs at a time, and the
