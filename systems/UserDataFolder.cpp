@@ -33,3 +33,10 @@ std::string UserDataFolder::GameFolder() {
     }
     return HomeFolder() + "/.local/share/" + GameFolderName;
 }
+
+std::string UserDataFolder::ConfigFolder() {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); IsAbsolute(config)) {
+        return std::string(config) + "/" + GameFolderName;
+    }
+    return HomeFolder() + "/.config/" + GameFolderName;
+}

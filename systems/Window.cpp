@@ -17,9 +17,11 @@
 #include "systems/GameplaySystem.h"
 #include "systems/Graphics.h"
 #include "systems/SoundSystem.h"
+#include "systems/UserDataFolder.h"
 
 namespace {
 
+constexpr const char* PlayerGamepadMappings = "gamecontrollerdb.txt";
 constexpr double StickDeadZone = 0.4;
 constexpr std::size_t BoostAxisX = 4;
 constexpr std::size_t BoostAxisY = 3;
@@ -96,6 +98,9 @@ void Window::Initialize() {
     if (!glfwInit()) {
         FailStart("Failed to initialize GLFW");
     }
+    // The player's own mappings, for a pad the database GLFW carries does not know or knows
+    // wrongly, are read over GLFW's.
+    Gamepad::AddMappings(UserDataFolder::ConfigFolder() + "/" + PlayerGamepadMappings);
     glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
     glfwWindowHint(GLFW_VISIBLE, visible ? GLFW_TRUE : GLFW_FALSE);
     // The game draws with OpenGL 3.3 core.

@@ -1603,6 +1603,16 @@ def screen_pictures():
     return table
 
 
+def icon_picture():
+    """The desktop's icon of the game: Velmo meshing with a brass gear. A desktop shows a
+    picture's first row at the top, so this one alone is drawn the usual way up: the game's
+    pictures are turned over inside it."""
+    gears = read_gears()
+    brass = embed(gear_picture("gear", *gears["gear"]), 0.48, 0.48, 0.96, 0.96, "brass")
+    velmo = embed(gear_picture("velmo", *gears["velmo"]), -0.3, -0.3, 1.4, 1.4, "velmo")
+    return svg(256, 256, (-1.04, -1.04, 2.08, 2.08), f'<g transform="scale(1,-1)">{brass}{velmo}</g>')
+
+
 def pictures():
     table = {name: (lambda n=name, g=g: gear_picture(n, *g)) for name, g in read_gears().items()}
     table.update({
@@ -1626,6 +1636,7 @@ def pictures():
         "spark": lambda: glow_picture("goldLight", "copper", "spark"),
         "water": lambda: glow_picture("tealLight", "teal", "drop"),
         "star": star_picture,
+        "icon": icon_picture,
         "loading1": lambda: loading_picture(1),
         "loading2": lambda: loading_picture(2),
         "loading3": lambda: loading_picture(3),

@@ -1,4 +1,7 @@
 #include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include <GLFW/glfw3.h>
@@ -194,6 +197,96 @@ TEST_F(GamepadBoostTest, OnlyStickKeysRunTheBoost) {
     window->IsTriggered(GLFW_KEY_A);
     EXPECT_TRUE(listener->directions.empty());
 }
+
+// Two raw layouts of a pad. The rules read the layout of the pads the game was made with, which
+// a pad unknown to the controller database must bring itself: the right stick's vertical on
+// axis 3 and its horizontal on 4. A common pad on Linux reports its left trigger (resting at
+// -1) on axis 2, the right stick's horizontal on 3 and its vertical on 4, and Back and Start as
+// buttons 8 and 9; the database knows it, and the game must read it through its mapping.
+struct PadLayout {
+    const char* name;
+    int rightX;
+    int rightY;
+    int start;
+    // A button that is Start on the other layout.
+    int notStart;
+    std::optional<ScriptedGamepad::DatabaseEntry> entry;
+};
+
+const PadLayout MadeWithPad{"MadeWithPadUnknownToTheDatabase", 4, 3, 7, 9, std::nullopt};
+// Its database line: leftx:a0, lefty:a1, rightx:a3, righty:a4, lefttrigger:a2,
+// righttrigger:a5, a:b0, b:b1, x:b3, y:b2, leftshoulder:b4, rightshoulder:b5, back:b8,
+// start:b9, guide:b10, leftstick:b11, rightstick:b12 (buttons 6 and 7 are its triggers).
+const PadLayout CommonLinuxPad{
+    "CommonLinuxPadKnownToTheDatabase",
+    3,
+    4,
+    9,
+    7,
+    ScriptedGamepad::DatabaseEntry{{0, 1, 3, 4, 2, 5},
+                                   {0, 1, 3, 2, 4, 5, 8, 9, 10, 11, 12, -1, -1, -1, -1}}};
+
+void PrintTo(const PadLayout& layout, std::ostream* out) {
+    *out << layout.name;
+}
+
+class GamepadLayoutTest : public GamepadBoostTest, public testing::WithParamInterface<PadLayout> {
+protected:
+    void SetUp() override {
+        GamepadBoostTest::SetUp();
+        pad->known = GetParam().entry;
+        if (GetParam().entry) {
+            pad->axes[2] = -1.0f;  // the trigger at rest
+            pad->axes[5] = -1.0f;
+        }
+    }
+
+    // Pushes the right stick (down positive) and asks for a stick key, as the player controller
+    // does each frame; the boost latch is released first, so each push may boost once.
+    void PushRightStick(float x, float y) {
+        gameplay->boostLatch = false;
+        pad->axes[GetParam().rightX] = x;
+        pad->axes[GetParam().rightY] = y;
+        window->IsPressed(GLFW_KEY_A);
+    }
+};
+
+TEST_P(GamepadLayoutTest, TheBoostFollowsTheRightStickEveryWay) {
+    PushRightStick(0.0f, -1.0f);  // up
+    PushRightStick(0.0f, 1.0f);   // down
+    PushRightStick(-1.0f, 0.0f);  // left
+    PushRightStick(1.0f, 0.0f);   // right
+    ASSERT_EQ(listener->directions.size(), 4u) << GetParam().name;
+    EXPECT_EQ(listener->directions[0], glm::vec3(0.0f, 1.0f, 0.0f)) << "up";
+    EXPECT_EQ(listener->directions[1], glm::vec3(0.0f, -1.0f, 0.0f)) << "down";
+    EXPECT_EQ(listener->directions[2], glm::vec3(-1.0f, 0.0f, 0.0f)) << "left";
+    EXPECT_EQ(listener->directions[3], glm::vec3(1.0f, 0.0f, 0.0f)) << "right";
+}
+
+TEST_P(GamepadLayoutTest, AtRestTheStickKeysAreUpAndNothingBoosts) {
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_A));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_D));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_W));
+    EXPECT_FALSE(window->IsPressed(GLFW_KEY_S));
+    EXPECT_TRUE(listener->directions.empty()) << GetParam().name;
+}
+
+TEST_P(GamepadLayoutTest, StartPausesAndTheLeftStickRolls) {
+    pad->buttons[GetParam().notStart] = GLFW_PRESS;
+    EXPECT_FALSE(window->IsTriggered(GLFW_KEY_M)) << GetParam().name;
+    pad->buttons[GetParam().start] = GLFW_PRESS;
+    EXPECT_TRUE(window->IsTriggered(GLFW_KEY_M)) << GetParam().name;
+    pad->axes[0] = 0.9f;
+    pad->axes[1] = -0.9f;
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_D));
+    EXPECT_TRUE(window->IsPressed(GLFW_KEY_W));
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoRawLayouts, GamepadLayoutTest,
+                         testing::Values(MadeWithPad, CommonLinuxPad),
+                         [](const testing::TestParamInfo<PadLayout>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(WindowLetterbox, KeepsSixteenByNineCentred) {
     EXPECT_EQ(Window::Letterbox(1920, 1200), glm::ivec4(0, 60, 1920, 1080));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ContentFolder.h"
 #include "ContentLint.h"
 
 namespace {
@@ -13,10 +14,9 @@ constexpr int Clean = 0;
 constexpr int Faulty = 1;
 constexpr int BadUsage = 2;
 
-constexpr const char* Usage = R"(usage: velmora-lint [CONTENT]
+constexpr const char* Usage = R"(Usage: velmora-lint [CONTENT]
 
-Checks a content folder the way the game reads it (default: the game's own, )" VELMORA_CONTENT_DIR
-                              R"().
+Checks a content folder the way the game reads it (default: the game's own).
 Each finding is one line, FILE:LINE: error: ... or FILE:LINE: warning: ..., with the file
 relative to the content folder (no LINE when the finding is about the whole file).
 
@@ -38,7 +38,7 @@ Exit status: 1 with any error, 0 with warnings only or none, 2 for bad usage.
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    std::string folder = VELMORA_CONTENT_DIR;
+    std::string folder = ContentFolder::Default();
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
         std::cout << Usage;
         return Clean;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ContentFolder.h"
 #include "Core/LevelList.h"
 #include "LevelFingerprint.h"
 #include "SolveOptions.h"
@@ -63,8 +64,8 @@ std::string Commented(const std::string& lines) {
 int main(int argc, char** argv) {
     SolveOptions options;
     try {
-        options =
-            ParseSolveOptions(std::vector<std::string>(argv + 1, argv + argc), VELMORA_CONTENT_DIR);
+        options = ParseSolveOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                    ContentFolder::Default());
         if (options.help) {
             std::cout << SolveUsage();
             return 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ContentFolder.h"
 #include "Core/Engine.h"
 #include "InputScript.h"
 #include "LevelRun.h"
@@ -89,8 +90,8 @@ int main(int argc, char** argv) {
     TraceOptions options;
     InputScript script;
     try {
-        options =
-            ParseTraceOptions(std::vector<std::string>(argv + 1, argv + argc), VELMORA_CONTENT_DIR);
+        options = ParseTraceOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                    ContentFolder::Default());
         if (options.help) {
             std::cout << TraceUsage();
             return 0;
