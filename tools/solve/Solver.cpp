@@ -632,6 +632,16 @@ SolveResult Solver::Solve() {
                 result.plan = std::move(fewer);
             }
         }
+        // Leaving a decision out can leave a later one holding the roll already held, with no
+        // jump or boost: it gives no input at all and is no choice.
+        auto& decisions = result.plan.decisions;
+        for (std::size_t i = decisions.size(); i-- > 0;) {
+            const Decision& decision = decisions[i];
+            if (decision.roll == result.plan.RollBefore(decision.frame) && !decision.jump &&
+                decision.boost == Boost::None) {
+                decisions.erase(decisions.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
         result.framesToWin = FramesToWin(shared, result.plan);
         if (::fork() == 0) {
             ProbeWindows(shared, result.plan);
